@@ -1,0 +1,20 @@
+#pragma once
+
+#include "bits/Clock.h"
+
+namespace rennlupe::support {
+
+// A time of day that moves only when the test says so.
+class ManualClock final : public bits::Clock {
+public:
+    explicit ManualClock(double secondsSinceMidnight = 0.0);
+
+    double secondsSinceMidnight() const override { return m_seconds; }
+    void set(double secondsSinceMidnight) { m_seconds = secondsSinceMidnight; }
+    void advance(double seconds) { m_seconds += seconds; }
+
+private:
+    double m_seconds;
+};
+
+}  // namespace rennlupe::support
