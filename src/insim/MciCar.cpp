@@ -1,0 +1,22 @@
+#include "insim/MciCar.h"
+
+#include "bits/checked16.h"
+#include "bits/modBitOperationen.h"
+
+namespace rennlupe::insim {
+
+MciCar MciCar::read(const PacketBytes& bytes, std::size_t offset) {
+    bits::Value high = bits::Value::ofUInt8(bytes.at(offset + kNodeHighOffset));
+    for (const std::uint8_t flag : kNodeFlagBits) {
+        high = bits::ClearBit(high, flag);
+    }
+    MciCar car;
+    // Five bits of high byte: at most 31 * 256 + 255, so this cannot overflow.
+    car.Node =
+        bits::checked16::fromBytes(bytes.at(offset + kNodeLowOffset), *high.get<std::uint8_t>());
+    car.Lap = bytes.at(offset + kLapOffset);
+    car.PlayerId = bytes.at(offset + kPlayerIdOffset);
+    return car;
+}
+
+}  // namespace rennlupe::insim
