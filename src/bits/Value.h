@@ -40,6 +40,9 @@ public:
 
     // The numeric reading: empty 0, true -1, false 0. Text throws TypeMismatch.
     double toDouble() const;
+    // As a signed 16-bit integer, halves to the even neighbour; text is read as a
+    // number first. Outside -32768..32767 throws Overflow.
+    std::int16_t toInt16() const;
 
     friend std::partial_ordering operator<=>(const Value& a, const Value& b);
     friend bool operator==(const Value& a, const Value& b) {

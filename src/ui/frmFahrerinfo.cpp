@@ -1,0 +1,28 @@
+#include "ui/frmFahrerinfo.h"
+
+#include "platform/controls/makeLabelArray.h"
+
+namespace rennlupe::ui {
+
+using platform::makeLabelArray;
+
+frmFahrerinfo::frmFahrerinfo()
+    : Frame1("Frame1", "Split und Rundenzeiten"),
+      lblBeschriftung{platform::Label("lblBeschriftung(0)", "Fahrername"),
+                      platform::Label("lblBeschriftung(1)", "Split 1"),
+                      platform::Label("lblBeschriftung(2)", "Split 2"),
+                      platform::Label("lblBeschriftung(3)", "Split 3"),
+                      platform::Label("lblBeschriftung(4)", "Laptime"),
+                      platform::Label("lblBeschriftung(5)", "Runde")},
+      lblFahrer(makeLabelArray<kRows>("lblFahrer", "AA")),
+      lblSP1(makeLabelArray<kRows>("lblSP1", "AA")),
+      lblSp2(makeLabelArray<kRows>("lblSp2", "AA")),
+      lblSP3(makeLabelArray<kRows>("lblSP3", "AA")),
+      lblLap(makeLabelArray<kRows>("lblLap", "AA")),
+      lbllapcounter(makeLabelArray<kRows>("lbllapcounter", "Label1")),
+      lblZeitzahl(makeLabelArray<kRows>("lblZeitzahl", "Label1")),
+      lblNeueBestzeit(makeLabelArray<kRows>("lblNeueBestzeit", "neue BZ")),
+      lblUID(makeLabelArray<kRows>("lblUID", "0")),
+      Slider1("Slider1", 128, 254) {}
+
+}  // namespace rennlupe::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/controls/Frame.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Slider.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace rennlupe::ui {
+
+// The driver-information window, "Fahrerinfo": a table of 20 rows, one per
+// player number. Its lblFahrer and lblUID rows hold the player table.
+class frmFahrerinfo {
+public:
+    static constexpr std::string_view kCaption = "Fahrerinfo";
+    static constexpr std::size_t kRows = 20;
+    using Rows = std::array<platform::Label, kRows>;
+
+    frmFahrerinfo();
+
+    platform::Frame Frame1;
+    std::array<platform::Label, 6> lblBeschriftung;
+    Rows lblFahrer;
+    Rows lblSP1;
+    Rows lblSp2;
+    Rows lblSP3;
+    Rows lblLap;
+    Rows lbllapcounter;
+    Rows lblZeitzahl;
+    Rows lblNeueBestzeit;
+    Rows lblUID;
+    platform::Slider Slider1;
+};
+
+}  // namespace rennlupe::ui

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "insim/DispatchHost.h"
+#include "support/RecordingMessageLine.h"
+#include "support/RecordingSender.h"
+#include "ui/frmFahrerinfo.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rennlupe::support {
+
+// The dispatcher's host with the main window's controls at their initial
+// texts, a real driver-information window, and every call recorded.
+class RecordingDispatchHost final : public insim::DispatchHost {
+public:
+    RecordingDispatchHost();
+
+    platform::CommandButton& cmdConnect() override { return m_cmdConnect; }
+    platform::TextBox& txtSend() override { return m_txtSend; }
+    platform::CommandButton& cmdSend() override { return m_cmdSend; }
+    platform::ListBox& List1() override { return m_List1; }
+    platform::Label& lblLap() override { return m_lblLap; }
+    platform::Label& Label3() override { return m_Label3; }
+    platform::Label& lblGezeigterFahrer() override { return m_lblGezeigterFahrer; }
+    platform::Label& lblMeineID() override { return m_lblMeineID; }
+    platform::CommandButton& cmdStartRaceTracker() override { return m_cmdStartRaceTracker; }
+    platform::Label& lblStreckennodes() override { return m_lblStreckennodes; }
+    platform::Label& Label5() override { return m_Label5; }
+    platform::CheckBox& Check1() override { return m_Check1; }
+    PlayerLabels& lblFahrer() override { return fahrerinfo.lblFahrer; }
+    PlayerLabels& lblUID() override { return fahrerinfo.lblUID; }
+    std::int32_t& lngTimer() override { return m_lngTimer; }
+    bits::MessageLine& messageLine() override { return line; }
+
+    void SendShortPacket(std::string_view id, std::uint8_t p1, std::uint8_t p2,
+                         std::uint8_t p3) override;
+    void TextInDX(std::string_view text) override;
+    void GrafikInDXZeigen(std::string_view file) override;
+    void GrafikInDXVerbergen(std::string_view file) override;
+    void Neustart() override;
+    void pump() override;
+
+    // Forgets what was recorded, so a long run stays small.
+    void clearRecords();
+
+    ui::frmFahrerinfo fahrerinfo;
+    RecordingMessageLine line;
+    RecordingSender sender;
+    // "TextInDX:...", "GrafikInDXZeigen:file", "GrafikInDXVerbergen:file", "Neustart".
+    std::vector<std::string> calls;
+    std::vector<std::string> texts;  // the TextInDX arguments alone
+    std::function<void()> onPump;    // what the pump delivers; nothing by default
+    bool failOverlay = false;        // TextInDX throws, as a missing library would
+    int pumpCalls = 0;
+    int pumpDepth = 0;
+    int deepestPump = 0;
+
+private:
+    platform::CommandButton m_cmdConnect;
+    platform::TextBox m_txtSend;
+    platform::CommandButton m_cmdSend;
+    platform::ListBox m_List1;
+    platform::Label m_lblLap;
+    platform::Label m_Label3;
+    platform::Label m_lblGezeigterFahrer;
+    platform::Label m_lblMeineID;
+    platform::CommandButton m_cmdStartRaceTracker;
+    platform::Label m_lblStreckennodes;
+    platform::Label m_Label5;
+    platform::CheckBox m_Check1;
+    std::int32_t m_lngTimer = 0;
+};
+
+}  // namespace rennlupe::support
