@@ -2,8 +2,8 @@
 
 #include "bits/TypeMismatch.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 namespace rennlupe::bits {
@@ -22,8 +22,8 @@ double textToNumber(std::string_view text) {
         text.remove_prefix(1);
     }
     // from_chars would also take "inf" and "nan"; a caption must start with a digit or point.
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) != 0 ||
-                          text.front() == '.')) {
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text.front())) != 0 || text.front() == '.')) {
         throw TypeMismatch();
     }
     double value = 0.0;

@@ -38,8 +38,8 @@ void GapDisplay::FindNeighbours(const bits::Value& viewedId, Neighbours& out) co
         return;
     }
     // Rows 0 to playerCount, both included, and never past the last row.
-    const std::size_t lastRow = std::min(static_cast<std::size_t>(m_state.playerCount),
-                                         RaceState::kStandingsRows - 1);
+    const std::size_t lastRow =
+        std::min(static_cast<std::size_t>(m_state.playerCount), RaceState::kStandingsRows - 1);
     const bits::Value viewedCell = bits::Value::ofInt16(viewed);
     for (std::size_t i = 0; i <= lastRow; ++i) {
         if (standingsCell(m_state, i, RaceState::kPlid) != viewedCell) {
@@ -75,9 +75,8 @@ void GapDisplay::ShowGapsInDX() {
     Neighbours neighbours;
     float ahead = 0.0F;
     float behind = 0.0F;
-    skipOnError([&] {
-        FindNeighbours(bits::Value::ofText(m_host.lblMeineID().caption()), neighbours);
-    });
+    skipOnError(
+        [&] { FindNeighbours(bits::Value::ofText(m_host.lblMeineID().caption()), neighbours); });
     skipOnError([&] {
         ahead = GapAtNode(neighbours.ownNodeKey, neighbours.aheadPlid, neighbours.ownNodeTime);
     });

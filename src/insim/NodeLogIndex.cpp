@@ -8,7 +8,9 @@ namespace rennlupe::insim {
 
 namespace {
 
-std::size_t at(std::int16_t row) { return static_cast<std::size_t>(row); }
+std::size_t at(std::int16_t row) {
+    return static_cast<std::size_t>(row);
+}
 
 }  // namespace
 
@@ -119,7 +121,8 @@ void NodeLogIndex::release(std::size_t slot) {
     for (std::size_t next = (hole + 1) & m_mask; m_groups[next].pair != 0;
          next = (next + 1) & m_mask) {
         const std::size_t home = homeOf(m_groups[next].pair);
-        const bool stays = hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
+        const bool stays =
+            hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
         if (!stays) {
             m_groups[hole] = m_groups[next];
             m_groups[next] = Group{};

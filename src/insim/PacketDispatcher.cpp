@@ -23,7 +23,9 @@ constexpr std::string_view kShiftPicture = "schalten.jpg";
 constexpr std::uint8_t kShiftLight = 1;
 constexpr std::int16_t kLapNodes = 1000;
 
-std::string number(int value) { return std::to_string(value); }
+std::string number(int value) {
+    return std::to_string(value);
+}
 
 // Three upper-case letters and a zero byte: a report of the protocol, not a gauge packet.
 bool shapedLikePacket(std::span<const std::uint8_t> bytes) {

@@ -29,7 +29,7 @@ TEST(FormatGap, RoundsToMillisecondsBeforeSplitting) {
 
 TEST(FormatGap, NegativeGaps) {
     EXPECT_EQ(formatGap(-1.5F), "-00:01:500");
-    EXPECT_EQ(formatGap(-0.0004F), "00:00:000");  // rounded before the sign is taken
+    EXPECT_EQ(formatGap(-0.0004F), "00:00:000");   // rounded before the sign is taken
     EXPECT_EQ(formatGap(-86399.5F), "00:00:500");  // recorded either side of midnight
 }
 
@@ -53,8 +53,8 @@ TEST_F(Gaps, AheadAndBehindAreMeasuredWhereTheLaterCarIsNow) {
     standing(0, 7, 1200, 100.0F);
     standing(1, 35, 1150, 100.0F);
     standing(2, 9, 1100, 100.0F);
-    passed(5, 7, 1150, 98.75F);   // the car ahead passed our node 1.25 s ago
-    passed(6, 35, 1100, 99.5F);   // we passed the node of the car behind 0.5 s ago
+    passed(5, 7, 1150, 98.75F);  // the car ahead passed our node 1.25 s ago
+    passed(6, 35, 1100, 99.5F);  // we passed the node of the car behind 0.5 s ago
     show();
     EXPECT_EQ(host.texts, std::vector<std::string>{"V - 00:01:250\rH - 00:00:500"});
 }

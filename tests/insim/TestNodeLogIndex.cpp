@@ -83,28 +83,28 @@ TEST(NodeLogIndex, AgreesWithThePlainScanOverLongRandomRaces) {
                                              static_cast<std::uint8_t>(group * 8), 300, records));
             race.clock.advance(0.01);
         }
-        if (set % 40 == 0) {
+        if (set % 50 == 0) {
             // Every pair in the log, from one pass of the plain rule.
             std::map<std::pair<std::int16_t, std::int16_t>, std::int16_t> first;
             const auto& log = race.state.nodeLog();
             for (std::size_t r = log.size() - 1; r >= 1; --r) {
                 if (!log[r][RaceState::kPlid].isEmpty()) {
-                    first[{log[r][RaceState::kPlid].toInt16(), log[r][RaceState::kNodeKey].toInt16()}] =
-                        static_cast<std::int16_t>(r);
+                    first[{log[r][RaceState::kPlid].toInt16(),
+                           log[r][RaceState::kNodeKey].toInt16()}] = static_cast<std::int16_t>(r);
                 }
             }
             for (const auto& [pair, row] : first) {
                 ASSERT_EQ(race.state.index().firstRow(pair.second, pair.first), row);
             }
         }
-        for (int q = 0; q < 2; ++q) {
+        for (int q = 0; q < 1; ++q) {
             const auto plid = static_cast<std::int16_t>(random() % 26);
             const auto key = static_cast<std::int16_t>(1000 + random() % 600);
             ASSERT_EQ(race.state.index().firstRow(key, plid), scan.firstRow(key, plid));
             ++checks;
         }
     }
-    EXPECT_EQ(checks, 8000);
+    EXPECT_EQ(checks, 4000);
 }
 
 }  // namespace

@@ -45,8 +45,15 @@ TEST_F(Dispatcher, VerInAnyOtherStateOnlyAsks) {
 
 TEST_F(Dispatcher, StaFillsTheRaceInformationAndAsksForEachPlayer) {
     state.nodeLogNext = 77;
-    dispatch(staPacket({.inGameCam = 3, .viewPlayer = 2, .numPlayers = 3, .raceInProgress = 1,
-                        .qualMins = 4, .laps = 5, .track = "BL1", .weather = 6, .wind = 7}));
+    dispatch(staPacket({.inGameCam = 3,
+                        .viewPlayer = 2,
+                        .numPlayers = 3,
+                        .raceInProgress = 1,
+                        .qualMins = 4,
+                        .laps = 5,
+                        .track = "BL1",
+                        .weather = 6,
+                        .wind = 7}));
     EXPECT_EQ(host.List1().items(),
               (std::vector<std::string>{"InGameCam -->  3", "QualMins -->  4",
                                         "RaceInProgress -->  1", "Strecke -->  BL1",
@@ -55,7 +62,8 @@ TEST_F(Dispatcher, StaFillsTheRaceInformationAndAsksForEachPlayer) {
     EXPECT_EQ(host.Label3().caption(), "1");
     EXPECT_EQ(state.playerCount, 3);
     EXPECT_EQ(state.nodeLogNext, 0);
-    EXPECT_EQ(host.sender.packets(), (Packets{{"NPL", 0, 0, 0}, {"NPL", 1, 0, 0}, {"NPL", 2, 0, 0}}));
+    EXPECT_EQ(host.sender.packets(),
+              (Packets{{"NPL", 0, 0, 0}, {"NPL", 1, 0, 0}, {"NPL", 2, 0, 0}}));
     // Before any NPL the player table holds its initial texts.
     EXPECT_EQ(host.lblGezeigterFahrer().caption(), "2-AA");
     EXPECT_EQ(host.lblMeineID().caption(), "0");
@@ -188,12 +196,14 @@ TEST_F(Dispatcher, ANodeKeyPast32767EndsAtThatCar) {
 }
 
 TEST_F(Dispatcher, TheViewedCarsNodeShowsAndAnUnreadableIdEndsTheHandling) {
-    dispatch(mciPacket(2, 0, 900, {{.plid = 7, .node = 5, .lap = 1}, {.plid = 35, .node = 444, .lap = 1}}));
+    dispatch(mciPacket(2, 0, 900,
+                       {{.plid = 7, .node = 5, .lap = 1}, {.plid = 35, .node = 444, .lap = 1}}));
     EXPECT_EQ(host.Label5().caption(), "444");
 
     host.lblMeineID().setCaption("Max");
-    EXPECT_THROW(dispatch(mciPacket(2, 0, 900, {{}, {.plid = 8, .node = 1, .lap = 2}, {.plid = 9}})),
-                 bits::TypeMismatch);
+    EXPECT_THROW(
+        dispatch(mciPacket(2, 0, 900, {{}, {.plid = 8, .node = 1, .lap = 2}, {.plid = 9}})),
+        bits::TypeMismatch);
     EXPECT_EQ(plid(1), 8);  // both rows of that car are written
     EXPECT_EQ(state.nodeLog()[10][RaceState::kPlid], bits::Value::ofInt16(8));
     EXPECT_EQ(state.nodeLogNext, 10);
@@ -201,8 +211,10 @@ TEST_F(Dispatcher, TheViewedCarsNodeShowsAndAnUnreadableIdEndsTheHandling) {
 
 TEST_F(Dispatcher, TheRingSkipsRowsPast19998) {
     state.nodeLogNext = 19997;
-    dispatch(mciPacket(3, 0, 900, {{.plid = 1, .node = 1, .lap = 1}, {.plid = 2, .node = 2, .lap = 1},
-                                   {.plid = 3, .node = 3, .lap = 1}}));
+    dispatch(mciPacket(3, 0, 900,
+                       {{.plid = 1, .node = 1, .lap = 1},
+                        {.plid = 2, .node = 2, .lap = 1},
+                        {.plid = 3, .node = 3, .lap = 1}}));
     EXPECT_EQ(state.nodeLog()[19998][RaceState::kPlid], bits::Value::ofInt16(1));
     EXPECT_EQ(state.nodeLog()[1][RaceState::kPlid], bits::Value::ofInt16(2));
     EXPECT_EQ(state.nodeLog()[2][RaceState::kPlid], bits::Value::ofInt16(3));

@@ -60,7 +60,8 @@ TEST(SortStandings, AnyFieldEndsDescendingWithItsPairsIntact) {
         for (std::size_t r = 0; r < 24; ++r) {
             const auto& row = state.standings()[r];
             if (r > 0) {
-                ASSERT_FALSE(state.standings()[r - 1][RaceState::kNodeKey] < row[RaceState::kNodeKey]);
+                ASSERT_FALSE(state.standings()[r - 1][RaceState::kNodeKey] <
+                             row[RaceState::kNodeKey]);
             }
             if (!row[RaceState::kPlid].isEmpty()) {
                 after.emplace_back(static_cast<int>(row[RaceState::kNodeKey].toDouble()),

@@ -12,7 +12,8 @@ std::int16_t NodeLogScan::firstRow(std::int16_t nodeKey, std::int16_t plid) cons
     const bits::Value id = bits::Value::ofInt16(plid);
     const auto& log = m_state.nodeLog();
     for (std::size_t row = 1; row < log.size(); ++row) {
-        if (log[row][insim::RaceState::kNodeKey] == key && log[row][insim::RaceState::kPlid] == id) {
+        if (log[row][insim::RaceState::kNodeKey] == key &&
+            log[row][insim::RaceState::kPlid] == id) {
             return static_cast<std::int16_t>(row);
         }
     }

@@ -46,7 +46,9 @@ void RecordingDispatchHost::GrafikInDXVerbergen(std::string_view file) {
     calls.push_back("GrafikInDXVerbergen:" + std::string(file));
 }
 
-void RecordingDispatchHost::Neustart() { calls.emplace_back("Neustart"); }
+void RecordingDispatchHost::Neustart() {
+    calls.emplace_back("Neustart");
+}
 
 void RecordingDispatchHost::pump() {
     ++pumpCalls;
