@@ -4,9 +4,13 @@
 #include "insim/GaugeRecord.h"
 #include "insim/MciRecord.h"
 #include "insim/NplRecord.h"
+#include "insim/PacketDispatcher.h"
+#include "insim/RaceState.h"
 #include "insim/StaRecord.h"
 #include "insim/VerRecord.h"
 #include "insim/Windows1252.h"
+#include "support/ManualClock.h"
+#include "support/RecordingDispatchHost.h"
 #include "support/RecordingMessageLine.h"
 
 #include <cstddef>
@@ -37,6 +41,30 @@ void readFormedValue(const insim::MciRecord& mci) {
     } catch (const bits::Overflow&) {
         check(mci.NumNodesBytes[1] >= 0x80 || mci.FinishNodeBytes[1] >= 0x80);
     }
+}
+
+// One race for the whole run, so datagrams meet in every order and state.
+struct LongLivedRace {
+    insim::RaceState state;
+    support::RecordingDispatchHost host;
+    support::ManualClock clock{40000.0};
+    insim::PacketDispatcher dispatcher{state, host, clock};
+};
+
+void dispatch(std::span<const std::uint8_t> datagram) {
+    static LongLivedRace race;
+    race.host.clearRecords();
+    race.clock.advance(0.01);
+    if (!datagram.empty() && datagram[0] == 'V') {
+        race.host.cmdConnect().setCaption("Cancel");
+    }
+    try {
+        race.dispatcher.DispatchPacket(datagram, static_cast<std::int32_t>(datagram.size()) - 1);
+    } catch (const bits::Error&) {
+        // A failing step ends that datagram's handling, as the window's routing does.
+    }
+    check(race.state.nodeLogNext >= 0 && race.state.nodeLogNext < insim::RaceState::kLogWrapRow);
+    check(race.host.lngTimer() == 0);
 }
 
 }  // namespace
@@ -74,5 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Arbitrary bytes as UTF-8: never more bytes out than in.
     const std::string_view asText(reinterpret_cast<const char*>(data), size);
     check(insim::utf8ToWindows1252(asText).size() <= size);
+
+    dispatch(datagram);
     return 0;
 }
