@@ -1,5 +1,6 @@
 #include "insim/formatGap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +19,8 @@ std::string formatGap(float seconds) {
     if (gap < -kHalfDay) {
         gap += kDay;
     }
+    // Times of day give gaps within a day; keep anything else inside the integer range.
+    gap = std::isfinite(gap) ? std::clamp(gap, -1e12, 1e12) : 0.0;
     const std::int64_t totalMs = std::llround(gap * 1000.0);
     const std::int64_t ms = totalMs < 0 ? -totalMs : totalMs;
     const std::int64_t whole = ms / 1000;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ TEST(FormatGap, NegativeGaps) {
     EXPECT_EQ(formatGap(-1.5F), "-00:01:500");
     EXPECT_EQ(formatGap(-0.0004F), "00:00:000");   // rounded before the sign is taken
     EXPECT_EQ(formatGap(-86399.5F), "00:00:500");  // recorded either side of midnight
+    EXPECT_EQ(formatGap(std::numeric_limits<float>::infinity()), "00:00:000");
+    EXPECT_EQ(formatGap(-3e38F).front(), '-');
 }
 
 class Gaps : public ::testing::Test, protected DispatchFixture {
