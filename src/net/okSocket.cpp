@@ -115,8 +115,7 @@ okSocket::~okSocket() {
 }
 
 std::int32_t okSocket::ConnectTo(std::string_view strHost, std::int32_t lngPort) {
-    if (m_protocol != kTcp && m_protocol != kUdp) {
-        report(kRegistrationFailed, kNotASocket);
+    if (!protocolSupported()) {
         return 0;
     }
     const std::uint16_t port = portNumber(lngPort);
@@ -130,51 +129,41 @@ std::int32_t okSocket::ConnectTo(std::string_view strHost, std::int32_t lngPort)
     if (!stream) {
         m_udtSendAddr = remote;
     }
-    const NativeSocket descriptor = platform::openSocket(
-        stream ? platform::kSocketStream : platform::kSocketDatagram, m_protocol);
-    if (descriptor == platform::kInvalidSocket) {
-        reportFailure("ConnectTo", platform::lastError());
-        return 0;
-    }
-    const std::int32_t handle = adopt(descriptor);
+    const std::int32_t handle = createSocket("ConnectTo");
     const auto role = stream ? platform::SocketRole::Connecting : platform::SocketRole::Datagram;
-    if (!registerSocket(handle, role, kConnectMask)) {
+    if (handle == 0 || !registerSocket(handle, role, kConnectMask)) {
         release(handle);
         return 0;
     }
     if (stream) {
         // Completion, or failure, comes as the connect notification.
-        platform::connectSocket(descriptor, remote);
+        platform::connectSocket(m_sockets.at(handle), remote);
     }
     return handle;
 }
 
 std::int32_t okSocket::ListenTo(std::int32_t lngPort) {
-    if (m_protocol != kTcp && m_protocol != kUdp) {
-        report(kRegistrationFailed, kNotASocket);
+    if (!protocolSupported()) {
         return 0;
     }
     const std::uint16_t port = portNumber(lngPort);
-    const bool stream = m_protocol == kTcp;
-    const NativeSocket descriptor = platform::openSocket(
-        stream ? platform::kSocketStream : platform::kSocketDatagram, m_protocol);
-    if (descriptor == platform::kInvalidSocket) {
-        reportFailure("ListenTo", platform::lastError());
+    const std::int32_t handle = createSocket("ListenTo");
+    if (handle == 0) {
         return 0;
     }
-    const std::int32_t handle = adopt(descriptor);
-    if (platform::bindSocket(descriptor, {0, port}) != 0) {
+    if (platform::bindSocket(m_sockets.at(handle), {0, port}) != 0) {
         reportFailure("ListenTo", platform::lastError());
         release(handle);
         return 0;
     }
+    const bool stream = m_protocol == kTcp;
     const auto role = stream ? platform::SocketRole::Listening : platform::SocketRole::Datagram;
     if (!registerSocket(handle, role, kListenMask)) {
         release(handle);
         return 0;
     }
     if (stream) {
-        platform::listenSocket(descriptor, kBacklog);
+        platform::listenSocket(m_sockets.at(handle), kBacklog);
     }
     return handle;
 }
@@ -329,6 +318,24 @@ void okSocket::acceptOn(platform::NativeSocket listening) {
     if (!registerSocket(handle, platform::SocketRole::Connected, kConnectMask)) {
         release(handle);
     }
+}
+
+bool okSocket::protocolSupported() {
+    if (m_protocol == kTcp || m_protocol == kUdp) {
+        return true;
+    }
+    report(kRegistrationFailed, kNotASocket);
+    return false;
+}
+
+std::int32_t okSocket::createSocket(std::string_view procedure) {
+    const NativeSocket descriptor = platform::openSocket(
+        m_protocol == kTcp ? platform::kSocketStream : platform::kSocketDatagram, m_protocol);
+    if (descriptor == platform::kInvalidSocket) {
+        reportFailure(procedure, platform::lastError());
+        return 0;
+    }
+    return adopt(descriptor);
 }
 
 std::int32_t okSocket::adopt(platform::NativeSocket descriptor) {

@@ -70,6 +70,9 @@ private:
     std::string ReceiveText(std::int32_t lngSocket, platform::NativeSocket descriptor);
     void handleNotification(std::int32_t lngSocket, int code);
     void acceptOn(platform::NativeSocket listening);
+    bool protocolSupported();
+    // A new socket for the current protocol and its handle, or 0 when it failed.
+    std::int32_t createSocket(std::string_view procedure);
     std::int32_t adopt(platform::NativeSocket descriptor);
     bool registerSocket(std::int32_t lngSocket, platform::SocketRole role, int mask);
     std::optional<platform::NativeSocket> descriptorOf(std::int32_t lngSocket) const;
