@@ -225,9 +225,16 @@ void PollLoop::round(int timeoutMilliseconds) {
             if (entry.revents == 0 || entry.fd == m_signalRead) {
                 continue;
             }
-            if (const auto found = m_watches.find(entry.fd); found != m_watches.end()) {
-                collect(events, entry.fd, *found->second, entry.revents);
+            const auto found = m_watches.find(entry.fd);
+            if (found == m_watches.end()) {
+                continue;
             }
+            // Closed without being unwatched: left out from now on, not polled in a spin.
+            if ((entry.revents & POLLNVAL) != 0) {
+                found->second->quiet = true;
+                continue;
+            }
+            collect(events, entry.fd, *found->second, entry.revents);
         }
         // A nested round has polled afresh: what is still true it has delivered.
         for (const Event& event : events) {
