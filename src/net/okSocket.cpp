@@ -306,7 +306,7 @@ void okSocket::acceptOn(platform::NativeSocket listening) {
     platform::SocketAddress peer{};
     const NativeSocket accepted = platform::acceptSocket(listening, peer);
     m_loop.rearm(listening, EventLoop::kAccept);
-    // A failed accept is still announced, with the handle -1, as the model does.
+    // A failed accept is still announced, with the handle -1, before registering it fails.
     const std::int32_t handle = accepted == platform::kInvalidSocket ? -1 : adopt(accepted);
     if (Accepted) {
         Accepted(handle, platform::formatIPv4(peer.address), portAsStored(peer.port));
