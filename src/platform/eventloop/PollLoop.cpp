@@ -1,0 +1,368 @@
+#include "platform/eventloop/PollLoop.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <exception>
+#include <iostream>
+#include <utility>
+
+namespace rennlupe::platform {
+
+namespace {
+
+volatile sig_atomic_t g_signalWrite = -1;
+struct sigaction g_previousInt {};
+struct sigaction g_previousTerm {};
+
+void writeSignal(int signal) {
+    const int saved = errno;
+    const auto byte = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const auto written = ::write(g_signalWrite, &byte, 1);
+    errno = saved;
+}
+
+bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
+    int waiting = 0;
+    return ::ioctl(static_cast<int>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
+}
+
+}  // namespace
+
+PollLoop::PollLoop() = default;
+
+PollLoop::~PollLoop() {
+    if (m_signalRead >= 0) {
+        ::sigaction(SIGINT, &g_previousInt, nullptr);
+        ::sigaction(SIGTERM, &g_previousTerm, nullptr);
+        g_signalWrite = -1;
+        ::close(m_signalRead);
+        ::close(m_signalWrite);
+    }
+}
+
+void PollLoop::watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) {
+    auto entry = std::make_shared<Watch>();
+    entry->serial = m_nextSerial++;
+    entry->role = role;
+    entry->mask = mask;
+    entry->callback = std::move(callback);
+    entry->writeArmed = role != SocketRole::Listening;
+    m_watches[descriptor] = std::move(entry);
+}
+
+void PollLoop::unwatch(Descriptor descriptor) {
+    m_watches.erase(descriptor);
+}
+
+void PollLoop::rearm(Descriptor descriptor, int code) {
+    const auto found = m_watches.find(descriptor);
+    if (found == m_watches.end()) {
+        return;
+    }
+    Watch& entry = *found->second;
+    if (code == kRead) {
+        entry.readArmed = true;
+    } else if (code == kWrite) {
+        entry.writeArmed = true;
+    } else if (code == kAccept) {
+        entry.acceptArmed = true;
+    }
+}
+
+EventLoop::TimerId PollLoop::startTimer(std::chrono::milliseconds interval,
+                                        std::function<void()> tick) {
+    const TimerId id = m_nextTimer++;
+    m_timers[id] =
+        std::make_shared<Timer>(Timer{interval, Clock::now() + interval, std::move(tick)});
+    return id;
+}
+
+void PollLoop::stopTimer(TimerId timer) {
+    m_timers.erase(timer);
+}
+
+void PollLoop::post(std::function<void()> work) {
+    m_posted.push_back(std::move(work));
+}
+
+void PollLoop::processPending() {
+    if (m_inProcessPending) {
+        return;
+    }
+    m_inProcessPending = true;
+    round(0);
+    m_inProcessPending = false;
+}
+
+void PollLoop::run() {
+    m_quit = false;
+    while (!m_quit) {
+        round(waitMilliseconds());
+    }
+}
+
+void PollLoop::quit() {
+    m_quit = true;
+}
+
+void PollLoop::onSignals(std::function<void(int signal)> handler) {
+    m_signalHandler = std::move(handler);
+    if (m_signalRead >= 0) {
+        return;
+    }
+    std::array<int, 2> ends{};
+    if (::pipe2(ends.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
+        std::cerr << "rennlupe: no signal pipe, signals end the program\n";
+        return;
+    }
+    m_signalRead = ends[0];
+    m_signalWrite = ends[1];
+    g_signalWrite = m_signalWrite;
+    struct sigaction action {};
+    action.sa_handler = writeSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, &g_previousInt);
+    ::sigaction(SIGTERM, &action, &g_previousTerm);
+}
+
+short PollLoop::pollEvents(const Watch& watch) {
+    if (watch.quiet) {
+        return 0;
+    }
+    int events = 0;
+    switch (watch.role) {
+    case SocketRole::Connecting:
+        events = POLLOUT;
+        break;
+    case SocketRole::Listening:
+        events = watch.acceptArmed && (watch.mask & kAccept) != 0 ? POLLIN : 0;
+        break;
+    case SocketRole::Connected:
+        if (watch.readArmed && (watch.mask & (kRead | kClose)) != 0) {
+            events |= POLLIN | POLLRDHUP;
+        }
+        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
+            events |= POLLOUT;
+        }
+        break;
+    case SocketRole::Datagram:
+        if (watch.readArmed && (watch.mask & kRead) != 0) {
+            events |= POLLIN;
+        }
+        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
+            events |= POLLOUT;
+        }
+        break;
+    }
+    return static_cast<short>(events);
+}
+
+void PollLoop::collect(std::vector<Event>& events, Descriptor descriptor, const Watch& watch,
+                       short revents) {
+    const auto add = [&](int code, bool failed = false) {
+        events.push_back({descriptor, watch.serial, code, failed});
+    };
+    const bool broken = (revents & (POLLERR | POLLHUP)) != 0;
+    switch (watch.role) {
+    case SocketRole::Connecting:
+        if (broken || (revents & POLLOUT) != 0) {
+            add(kConnect, broken);
+            add(kWrite);
+        }
+        return;
+    case SocketRole::Listening:
+        if ((revents & POLLIN) != 0) {
+            add(kAccept);
+        }
+        return;
+    case SocketRole::Datagram:
+        if ((revents & (POLLIN | POLLERR)) != 0) {
+            add(kRead);
+        }
+        break;
+    case SocketRole::Connected:
+        if (broken) {
+            add(kClose);
+            return;
+        }
+        if ((revents & POLLRDHUP) != 0 &&
+            ((watch.mask & kRead) == 0 || peerEndedWithNothingLeft(descriptor))) {
+            add(kClose);
+        } else if ((revents & POLLIN) != 0) {
+            add(kRead);
+        }
+        break;
+    }
+    if ((revents & POLLOUT) != 0) {
+        add(kWrite);
+    }
+}
+
+void PollLoop::round(int timeoutMilliseconds) {
+    std::vector<pollfd> polled;
+    polled.reserve(m_watches.size() + 1);
+    for (const auto& [descriptor, entry] : m_watches) {
+        if (const short events = pollEvents(*entry); events != 0) {
+            polled.push_back({static_cast<int>(descriptor), events, 0});
+        }
+    }
+    if (m_signalRead >= 0) {
+        polled.push_back({m_signalRead, POLLIN, 0});
+    }
+    const int ready = ::poll(polled.data(), polled.size(), timeoutMilliseconds);
+    const std::uint64_t epoch = ++m_epoch;
+    if (ready > 0) {
+        std::vector<Event> events;
+        for (const pollfd& entry : polled) {
+            if (entry.revents == 0 || entry.fd == m_signalRead) {
+                continue;
+            }
+            const auto found = m_watches.find(entry.fd);
+            if (found == m_watches.end()) {
+                continue;
+            }
+            // Closed without being unwatched: left out from now on, not polled in a spin.
+            if ((entry.revents & POLLNVAL) != 0) {
+                found->second->quiet = true;
+                continue;
+            }
+            collect(events, entry.fd, *found->second, entry.revents);
+        }
+        // A nested round has polled afresh: what is still true it has delivered.
+        for (const Event& event : events) {
+            if (m_epoch != epoch) {
+                break;
+            }
+            deliver(event);
+        }
+        readSignals();
+    }
+    fireTimers();
+    runPosted();
+}
+
+void PollLoop::deliver(const Event& event) {
+    const auto found = m_watches.find(event.descriptor);
+    if (found == m_watches.end() || found->second->serial != event.serial) {
+        return;
+    }
+    const std::shared_ptr<Watch> entry = found->second;
+    if (entry->quiet) {
+        return;
+    }
+    bool wanted = false;
+    switch (event.code) {
+    case kRead:
+        wanted = std::exchange(entry->readArmed, false);
+        break;
+    case kWrite:
+        wanted = entry->role != SocketRole::Connecting && std::exchange(entry->writeArmed, false);
+        break;
+    case kAccept:
+        wanted = std::exchange(entry->acceptArmed, false);
+        break;
+    case kConnect:
+        wanted = entry->role == SocketRole::Connecting;
+        entry->role = SocketRole::Connected;
+        entry->quiet = event.failed;
+        break;
+    case kClose:
+        wanted = true;
+        entry->quiet = true;
+        break;
+    default:
+        break;
+    }
+    if (wanted && (entry->mask & event.code) != 0) {
+        invoke([&] { entry->callback(event.descriptor, event.code); });
+    }
+}
+
+void PollLoop::fireTimers() {
+    if (m_timers.empty()) {
+        return;
+    }
+    const auto now = Clock::now();
+    std::vector<TimerId> due;
+    for (const auto& [id, timer] : m_timers) {
+        if (timer->deadline <= now) {
+            due.push_back(id);
+        }
+    }
+    for (const TimerId id : due) {
+        const auto found = m_timers.find(id);
+        if (found == m_timers.end() || found->second->deadline > now) {
+            continue;
+        }
+        const std::shared_ptr<Timer> timer = found->second;
+        timer->deadline = Clock::now() + timer->interval;
+        invoke([&] { timer->tick(); });
+    }
+}
+
+void PollLoop::runPosted() {
+    std::deque<std::function<void()>> work;
+    work.swap(m_posted);
+    for (auto& item : work) {
+        invoke(item);
+    }
+}
+
+void PollLoop::readSignals() {
+    if (m_signalRead < 0) {
+        return;
+    }
+    std::array<unsigned char, 16> signals{};
+    for (;;) {
+        const auto count = ::read(m_signalRead, signals.data(), signals.size());
+        if (count <= 0) {
+            return;
+        }
+        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+            if (m_signalHandler) {
+                invoke([&] { m_signalHandler(signals[i]); });
+            }
+        }
+    }
+}
+
+int PollLoop::waitMilliseconds() const {
+    if (!m_posted.empty()) {
+        return 0;
+    }
+    if (m_timers.empty()) {
+        return -1;
+    }
+    auto next = Clock::time_point::max();
+    for (const auto& [id, timer] : m_timers) {
+        next = std::min(next, timer->deadline);
+    }
+    const auto now = Clock::now();
+    if (next <= now) {
+        return 0;
+    }
+    // Rounded up, so the wait never ends just before the deadline.
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next - now);
+    return static_cast<int>(std::min<std::chrono::milliseconds::rep>(wait.count(), 60'000));
+}
+
+template <typename Callback>
+void PollLoop::invoke(Callback&& callback) noexcept {
+    try {
+        callback();
+    } catch (const std::exception& failure) {
+        std::cerr << "rennlupe: an event callback failed: " << failure.what() << '\n';
+    } catch (...) {
+        std::cerr << "rennlupe: an event callback failed with an unknown exception\n";
+    }
+}
+
+}  // namespace rennlupe::platform

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/eventloop/EventLoop.h"
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace rennlupe::platform {
+
+// The event loop over poll(), for the tests and the headless front end.
+class PollLoop final : public EventLoop {
+public:
+    PollLoop();
+    ~PollLoop() override;
+    PollLoop(const PollLoop&) = delete;
+    PollLoop& operator=(const PollLoop&) = delete;
+
+    void watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) override;
+    void unwatch(Descriptor descriptor) override;
+    void rearm(Descriptor descriptor, int code) override;
+
+    TimerId startTimer(std::chrono::milliseconds interval, std::function<void()> tick) override;
+    void stopTimer(TimerId timer) override;
+
+    void post(std::function<void()> work) override;
+
+    void processPending() override;
+    void run() override;
+    void quit() override;
+
+    // SIGINT and SIGTERM end a wait at once; the handler then runs on the
+    // loop's thread like any other callback.
+    void onSignals(std::function<void(int signal)> handler);
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    struct Watch {
+        std::uint64_t serial;
+        SocketRole role;
+        int mask;
+        SocketCallback callback;
+        bool readArmed = true;
+        bool writeArmed = true;
+        bool acceptArmed = true;
+        bool quiet = false;
+    };
+    struct Timer {
+        std::chrono::milliseconds interval;
+        Clock::time_point deadline;
+        std::function<void()> tick;
+    };
+    struct Event {
+        Descriptor descriptor;
+        std::uint64_t serial;
+        int code;
+        bool failed;
+    };
+
+    void round(int timeoutMilliseconds);
+    static void collect(std::vector<Event>& events, Descriptor descriptor, const Watch& watch,
+                        short revents);
+    void deliver(const Event& event);
+    void fireTimers();
+    void runPosted();
+    void readSignals();
+    int waitMilliseconds() const;
+    static short pollEvents(const Watch& watch);
+    template <typename Callback>
+    static void invoke(Callback&& callback) noexcept;
+
+    std::map<Descriptor, std::shared_ptr<Watch>> m_watches;
+    std::map<TimerId, std::shared_ptr<Timer>> m_timers;
+    std::deque<std::function<void()>> m_posted;
+    std::uint64_t m_nextSerial = 1;
+    TimerId m_nextTimer = 1;
+    std::uint64_t m_epoch = 0;
+    bool m_inProcessPending = false;
+    bool m_quit = false;
+    int m_signalRead = -1;
+    int m_signalWrite = -1;
+    std::function<void(int)> m_signalHandler;
+};
+
+}  // namespace rennlupe::platform

@@ -1,0 +1,92 @@
+#include "platform/sockets/socket.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace rennlupe::platform {
+namespace {
+
+constexpr std::uint32_t kLoopback = 0x7F000001;
+
+NativeSocket boundSocket(int type, int protocol, SocketAddress& local) {
+    const NativeSocket socket = openSocket(type, protocol);
+    EXPECT_NE(socket, kInvalidSocket);
+    EXPECT_EQ(bindSocket(socket, {kLoopback, 0}), 0);
+    EXPECT_EQ(localAddress(socket, local), 0);
+    return socket;
+}
+
+TEST(SocketShim, ReadsHostTextAsThePlatformParserDoes) {
+    EXPECT_EQ(parseIPv4("127.0.0.1"), kLoopback);
+    EXPECT_EQ(parseIPv4("127.1"), kLoopback);
+    EXPECT_EQ(parseIPv4("0x7f.1"), kLoopback);
+    EXPECT_EQ(parseIPv4("10.1.2"), 0x0A010002U);
+    EXPECT_EQ(parseIPv4("255.255.255.255"), 0xFFFFFFFFU);
+    EXPECT_EQ(parseIPv4("1.2.3.4.5"), std::nullopt);
+    EXPECT_EQ(parseIPv4("localhost"), std::nullopt);
+    EXPECT_EQ(parseIPv4(""), std::nullopt);
+    EXPECT_EQ(formatIPv4(0x0A010002U), "10.1.0.2");
+}
+
+TEST(SocketShim, ResolvesNamesToAnIPv4AddressOrHostNotFound) {
+    EXPECT_EQ(resolveIPv4("localhost"), kLoopback);
+    EXPECT_EQ(resolveIPv4("no-such-host.invalid"), std::nullopt);
+    EXPECT_EQ(lastError(), kErrorHostNotFound);
+}
+
+TEST(SocketShim, RealFailuresCarryWindowsSocketsNumbers) {
+    SocketAddress taken{};
+    const NativeSocket first = boundSocket(kSocketDatagram, 17, taken);
+    const NativeSocket second = openSocket(kSocketDatagram, 17);
+    EXPECT_EQ(bindSocket(second, taken), -1);
+    EXPECT_EQ(lastError(), 10048);
+
+    EXPECT_EQ(bindSocket(second, {0xC0000201, 0}), -1);  // 192.0.2.1 is no local address
+    EXPECT_EQ(lastError(), 10049);
+
+    SocketAddress closed{};
+    const NativeSocket gone = boundSocket(kSocketStream, 6, closed);
+    closeSocket(gone);
+    const NativeSocket client = openSocket(kSocketStream, 6);
+    EXPECT_EQ(connectSocket(client, closed), -1);
+    EXPECT_EQ(lastError(), 10061);
+
+    EXPECT_EQ(openSocket(kSocketStream, 17), kInvalidSocket);
+    EXPECT_EQ(lastError(), 10043);
+
+    EXPECT_EQ(setNonBlocking(second), 0);
+    std::array<std::uint8_t, 8> buffer{};
+    EXPECT_EQ(receiveBytes(second, buffer), -1);
+    EXPECT_EQ(lastError(), kErrorWouldBlock);
+
+    for (const NativeSocket socket : {first, second, client}) {
+        EXPECT_EQ(closeSocket(socket), 0);
+    }
+    EXPECT_EQ(closeSocket(first), -1);
+    EXPECT_EQ(lastError(), 10038);
+}
+
+TEST(SocketShim, FailureHookFailsOneReceiveAndLeavesTheDatagram) {
+    SocketAddress local{};
+    const NativeSocket receiver = boundSocket(kSocketDatagram, 17, local);
+    const NativeSocket sender = openSocket(kSocketDatagram, 17);
+    const std::vector<std::uint8_t> datagram{1, 2, 3};
+    ASSERT_EQ(sendBytesTo(sender, datagram, local), 3);
+    ASSERT_EQ(waitUntilReadable(receiver, 5000), 1);
+
+    failNextReceive(10054);
+    std::array<std::uint8_t, 8> buffer{};
+    EXPECT_EQ(receiveBytes(receiver, buffer), -1);
+    EXPECT_EQ(lastError(), 10054);
+    EXPECT_EQ(receiveBytes(receiver, buffer), 3);
+    EXPECT_EQ(buffer[2], 3);
+    closeSocket(receiver);
+    closeSocket(sender);
+}
+
+}  // namespace
+}  // namespace rennlupe::platform
