@@ -2,6 +2,7 @@
 
 #include "bits/Overflow.h"
 #include "platform/files/PosixFiles.h"
+#include "support/MainWindowSliders.h"
 #include "support/RecordingMessageLine.h"
 #include "support/RecordingOverlayLibrary.h"
 
@@ -16,13 +17,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-struct Bridge {
-    platform::Slider Slider1{"Slider1", 0, 1000};
-    platform::Slider Slider2{"Slider2", 0, 1000};
-    platform::Slider Slider3{"Slider3", 0, 65000};
-    platform::Slider Slider4{"Slider4", 0, 100, 1, 1};
-    platform::Slider Slider5{"Slider5", 0, 1000};
-    platform::Slider Slider6{"Slider6", 0, 1000};
+struct Bridge : support::MainWindowSliders {
     support::RecordingOverlayLibrary library;
     platform::PosixFiles files;
     support::RecordingMessageLine line;

@@ -2,12 +2,12 @@
 
 #include "platform/files/PosixFiles.h"
 #include "support/FailingFiles.h"
+#include "support/MainWindowSliders.h"
 #include "support/RecordingMessageLine.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,22 +15,8 @@
 namespace rennlupe::ui {
 namespace {
 
+using support::MainWindowSliders;
 using support::TemporaryFolder;
-
-struct MainWindowSliders {
-    platform::Slider Slider1{"Slider1", 0, 1000};
-    platform::Slider Slider2{"Slider2", 0, 1000};
-    platform::Slider Slider3{"Slider3", 0, 65000};
-    platform::Slider Slider4{"Slider4", 0, 100, 1, 1};
-    platform::Slider Slider5{"Slider5", 0, 1000};
-    platform::Slider Slider6{"Slider6", 0, 1000};
-
-    SliderSettings::Sliders all() { return {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}; }
-    std::vector<int> values() const {
-        return {Slider1.value(), Slider2.value(), Slider3.value(),
-                Slider4.value(), Slider5.value(), Slider6.value()};
-    }
-};
 
 TEST(SliderSettings, WritesTheSixKeysInOrderAndReadsThemBack) {
     TemporaryFolder folder;
