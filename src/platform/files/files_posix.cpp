@@ -1,0 +1,193 @@
+#include "platform/files/PosixFiles.h"
+
+#include "platform/files/programPaths.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstddef>
+#include <string>
+#include <utility>
+
+namespace rennlupe::platform {
+
+namespace {
+
+constexpr mode_t kNewFileMode = 0666;  // the umask takes its share
+constexpr int kMaxLinks = 40;
+
+template <typename Call>
+auto retryOnInterrupt(Call call) {
+    decltype(call()) result;
+    do {
+        result = call();
+    } while (result == -1 && errno == EINTR);
+    return result;
+}
+
+// Closes on every path out; a failed close is a failed write.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const noexcept { return m_fd; }
+    bool valid() const noexcept { return m_fd >= 0; }
+    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
+std::optional<std::string> readLink(const std::string& path) {
+    std::string target(256, '\0');
+    for (;;) {
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            return std::nullopt;
+        }
+        if (static_cast<std::size_t>(length) < target.size()) {
+            target.resize(static_cast<std::size_t>(length));
+            return target;
+        }
+        target.resize(target.size() * 2);
+    }
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written =
+            retryOnInterrupt([&] { return ::write(fd, bytes.data() + done, bytes.size() - done); });
+        if (written <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool syncFolderOf(const std::string& path) {
+    Descriptor folder(::open(folderOf(path, '/').c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return folder.valid() && ::fsync(folder.get()) == 0;
+}
+
+}  // namespace
+
+std::string PosixFiles::executablePath() const {
+    return readLink("/proc/self/exe").value_or(std::string());
+}
+
+std::optional<std::string> PosixFiles::read(const std::string& path) const {
+    Descriptor file(retryOnInterrupt([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
+    if (!file.valid()) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    std::array<char, 65536> chunk{};
+    for (;;) {
+        const ssize_t got =
+            retryOnInterrupt([&] { return ::read(file.get(), chunk.data(), chunk.size()); });
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+}
+
+bool PosixFiles::exists(const std::string& path) const {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0;
+}
+
+std::string PosixFiles::resolveLinks(const std::string& path) const {
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return current;
+        }
+        const auto target = readLink(current);
+        if (!target) {
+            return current;
+        }
+        current = (!target->empty() && target->front() == '/')
+                      ? *target
+                      : joinPath(folderOf(current, '/'), *target, '/');
+    }
+    return current;
+}
+
+bool PosixFiles::isWritableFile(const std::string& path) const {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) != 0 &&
+           ::access(path.c_str(), W_OK) == 0;
+}
+
+bool PosixFiles::isWritableFolder(const std::string& folder) const {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::string> PosixFiles::createTemporaryBeside(const std::string& target) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate =
+            target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        Descriptor file(retryOnInterrupt([&] {
+            return ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        }));
+        if (file.valid()) {
+            return file.close() ? std::optional<std::string>(candidate) : std::nullopt;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+bool PosixFiles::overwrite(const std::string& path, std::string_view bytes) {
+    Descriptor file(retryOnInterrupt([&] { return ::open(path.c_str(), O_WRONLY | O_CLOEXEC); }));
+    return file.valid() && writeAll(file.get(), bytes) &&
+           ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 && file.close();
+}
+
+bool PosixFiles::flush(const std::string& path) {
+    Descriptor file(retryOnInterrupt([&] { return ::open(path.c_str(), O_WRONLY | O_CLOEXEC); }));
+    return file.valid() && ::fsync(file.get()) == 0 && file.close();
+}
+
+bool PosixFiles::copyPermissions(const std::string& from, const std::string& to) {
+    struct stat status {};
+    if (::stat(from.c_str(), &status) != 0) {
+        return false;
+    }
+    // Ownership follows where the system allows it; only the superuser may give a file away.
+    (void)::chown(to.c_str(), status.st_uid, status.st_gid);
+    return ::chmod(to.c_str(), status.st_mode & 07777) == 0;
+}
+
+bool PosixFiles::rename(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        return false;
+    }
+    (void)syncFolderOf(to);
+    return true;
+}
+
+bool PosixFiles::remove(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+}  // namespace rennlupe::platform

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rennlupe::platform {
+
+// The folder part of a path, without its trailing separator unless it is the root.
+std::string folderOf(std::string_view path, char separator);
+
+// folder + separator + name; a folder that already ends in the separator (the
+// root) gets none, so the path never holds a doubled one.
+std::string joinPath(std::string_view folder, std::string_view name, char separator);
+
+}  // namespace rennlupe::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/controls/Slider.h"
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace rennlupe::support {
+
+// The main window's six sliders with their ranges, for what reads or sets them.
+struct MainWindowSliders {
+    platform::Slider Slider1{"Slider1", 0, 1000};
+    platform::Slider Slider2{"Slider2", 0, 1000};
+    platform::Slider Slider3{"Slider3", 0, 65000};
+    platform::Slider Slider4{"Slider4", 0, 100, 1, 1};
+    platform::Slider Slider5{"Slider5", 0, 1000};
+    platform::Slider Slider6{"Slider6", 0, 1000};
+
+    std::array<std::reference_wrapper<platform::Slider>, 6> all() {
+        return {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6};
+    }
+    std::vector<int> values() const {
+        return {Slider1.value(), Slider2.value(), Slider3.value(),
+                Slider4.value(), Slider5.value(), Slider6.value()};
+    }
+};
+
+}  // namespace rennlupe::support
