@@ -8,7 +8,7 @@
 #include "support/RecordingMessageLine.h"
 #include "support/runAsNobody.h"
 #include "support/runUntil.h"
-#include "UdpPeer.h"
+#include "support/UdpPeer.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,7 @@ namespace {
 
 using support::pumpRounds;
 using support::runUntil;
+using support::UdpPeer;
 
 constexpr std::uint32_t kLoopback = 0x7F000001;
 

@@ -7,7 +7,7 @@
 #include "support/bytesOf.h"
 #include "support/gameLoopbackAddress.h"
 #include "support/RecordingMessageLine.h"
-#include "UdpPeer.h"
+#include "support/UdpPeer.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ protected:
         return datagram.value_or(Bytes{});
     }
 
-    net::UdpPeer game{support::gameLoopbackAddress(), kGamePort};
+    support::UdpPeer game{support::gameLoopbackAddress(), kGamePort};
     platform::PollLoop loop;
     support::RecordingMessageLine line;
     net::okSocket InSimSocket{loop, line, net::okSocket::kUdp};

@@ -1,8 +1,8 @@
-#include "UdpPeer.h"
+#include "support/UdpPeer.h"
 
 #include <gtest/gtest.h>
 
-namespace rennlupe::net {
+namespace rennlupe::support {
 
 UdpPeer::UdpPeer(std::string_view host, std::uint16_t port)
     : m_socket(platform::openSocket(platform::kSocketDatagram, 17)) {
@@ -39,4 +39,4 @@ void UdpPeer::sendTo(platform::SocketAddress to, std::span<const std::uint8_t> b
               static_cast<std::ptrdiff_t>(bytes.size()));
 }
 
-}  // namespace rennlupe::net
+}  // namespace rennlupe::support

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rennlupe::net {
+namespace rennlupe::support {
 
 // The far end of a datagram test: a plain socket bound on loopback that sees
 // every datagram with its real length.
@@ -35,4 +35,4 @@ private:
     platform::SocketAddress m_lastSender{};
 };
 
-}  // namespace rennlupe::net
+}  // namespace rennlupe::support

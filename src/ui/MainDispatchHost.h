@@ -1,0 +1,44 @@
+#pragma once
+
+#include "insim/DispatchHost.h"
+
+namespace rennlupe::ui {
+
+class frmMain;
+
+// The dispatcher's view of the main window: its controls, the player table
+// of the driver-information window, and the calls it forwards.
+class MainDispatchHost final : public insim::DispatchHost {
+public:
+    explicit MainDispatchHost(frmMain& form) : m_form(form) {}
+
+    platform::CommandButton& cmdConnect() override;
+    platform::TextBox& txtSend() override;
+    platform::CommandButton& cmdSend() override;
+    platform::ListBox& List1() override;
+    platform::Label& lblLap() override;
+    platform::Label& Label3() override;
+    platform::Label& lblGezeigterFahrer() override;
+    platform::Label& lblMeineID() override;
+    platform::CommandButton& cmdStartRaceTracker() override;
+    platform::Label& lblStreckennodes() override;
+    platform::Label& Label5() override;
+    platform::CheckBox& Check1() override;
+    PlayerLabels& lblFahrer() override;
+    PlayerLabels& lblUID() override;
+    std::int32_t& lngTimer() override;
+    bits::MessageLine& messageLine() override;
+
+    void SendShortPacket(std::string_view id, std::uint8_t p1, std::uint8_t p2,
+                         std::uint8_t p3) override;
+    void TextInDX(std::string_view text) override;
+    void GrafikInDXZeigen(std::string_view file) override;
+    void GrafikInDXVerbergen(std::string_view file) override;
+    void Neustart() override;
+    void pump() override;
+
+private:
+    frmMain& m_form;
+};
+
+}  // namespace rennlupe::ui

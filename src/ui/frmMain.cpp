@@ -1,0 +1,293 @@
+#include "ui/frmMain.h"
+
+#include "bits/guardHandler.h"
+#include "insim/SendISI.h"
+#include "insim/SendMST.h"
+#include "insim/SendShortPacket.h"
+#include "platform/files/programPaths.h"
+
+#include <charconv>
+#include <functional>
+#include <utility>
+
+namespace rennlupe::ui {
+
+namespace {
+
+constexpr std::string_view kShiftPicture = "schalten.jpg";
+constexpr std::string_view kLogo = "logo.jpg";
+constexpr std::int32_t kWinsockAccessDenied = 10013;
+constexpr std::int32_t kFirstOrdinaryPort = 1024;
+
+// A whole port number from 1 to 65535, or 0 when the text is none.
+std::int32_t portOf(std::string_view text) {
+    std::int32_t port = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        text.front() == '-' || text.front() == '+' || port < 1 || port > 65535) {
+        return 0;
+    }
+    return port;
+}
+
+// Keys other than Backspace and the digits are discarded.
+void DigitsOnly(int& KeyAscii) {
+    if (KeyAscii != platform::TextBox::kBackspace && (KeyAscii < '0' || KeyAscii > '9')) {
+        KeyAscii = 0;
+    }
+}
+
+}  // namespace
+
+frmMain::frmMain(Parts parts)
+    : StatusBar(parts.statusWindow),
+      InSimSocket(parts.loop, StatusBar, net::okSocket::kUdp),
+      form1(parts.overlayLibrary, parts.files,
+            {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}, StatusBar),
+      settingsFile(parts.files),
+      m_parts(parts),
+      m_host(std::make_unique<MainDispatchHost>(*this)),
+      m_dispatcher(std::make_unique<insim::PacketDispatcher>(race, *m_host, parts.clock)),
+      m_sliderSettings(settingsFile, {std::ref(Slider1), std::ref(Slider2), std::ref(Slider3),
+                                      std::ref(Slider4), std::ref(Slider5), std::ref(Slider6)}) {
+    txtSend.setEnabled(false);
+    cmdSend.setEnabled(false);
+    for (platform::Control* hidden : std::initializer_list<platform::Control*>{
+             &txtSend, &cmdStartRaceTracker, &Check1, &Frame3, &lblGezeigterFahrer, &lblMeineID,
+             &lblLap, &lblStreckennodes, &Label3, &Label5, &Frame5, &List1}) {
+        hidden->setVisible(false);
+    }
+    wireHandlers();
+    m_timers.push_back(std::make_unique<TimerBinding>(KeepAlive, parts.loop, StatusBar));
+    m_timers.push_back(std::make_unique<TimerBinding>(form1.tmrScreenSize, parts.loop, StatusBar));
+}
+
+frmMain::~frmMain() = default;
+
+template <typename Handler>
+void frmMain::guarded(std::string_view name, Handler&& handler) {
+    bits::guardHandler(StatusBar, name, std::forward<Handler>(handler));
+}
+
+void frmMain::wireHandlers() {
+    cmdConnect.Click.connect(
+        [this] { guarded("cmdConnect_Click", [this] { cmdConnect_Click(); }); });
+    KeepAlive.Tick.connect([this] { guarded("KeepAlive_Timer", [this] { KeepAlive_Timer(); }); });
+    InSimSocket.ReceivedBytes = [this](std::int32_t socket, std::span<const std::uint8_t> data,
+                                       std::int32_t length) {
+        guarded("InSimSocket_ReceivedBytes",
+                [&] { InSimSocket_ReceivedBytes(socket, data, length); });
+    };
+    for (platform::TextBox* port : {&txtSendPort, &txtRecvPort}) {
+        port->KeyPress.connect([this, port](int& key) {
+            guarded(port->name() + "_KeyPress", [&key] { DigitsOnly(key); });
+        });
+        port->Change.connect(
+            [this, port] { guarded(port->name() + "_Change", [this, port] { portRule(*port); }); });
+    }
+    txtSend.KeyPress.connect([this](int& key) {
+        guarded("txtSend_KeyPress", [this, &key] {
+            if (key == platform::TextBox::kEnter) {
+                key = 0;
+                chatSend();
+            }
+        });
+    });
+    cmdSend.Click.connect([this] { guarded("cmdSend_Click", [this] { chatSend(); }); });
+    cmdStartRaceTracker.Click.connect([this] {
+        guarded("cmdStartRaceTracker_Click", [this] {
+            SendShortPacket("NLI", 10, 0, 0);
+            SendShortPacket("SSG", 10, 0, 0);
+        });
+    });
+    for (platform::Slider* slider : {&Slider5, &Slider6}) {
+        slider->Scroll.connect([this, slider] {
+            guarded(slider->name() + "_Scroll", [this] { form1.GrafikInDXZeigen(kShiftPicture); });
+        });
+        slider->Validate.connect([this, slider](bool&) {
+            guarded(slider->name() + "_Validate",
+                    [this] { form1.GrafikInDXVerbergen(kShiftPicture); });
+        });
+    }
+}
+
+void frmMain::Load() {
+    guarded("frmMain_Load", [this] {
+        Neustart();
+        for (platform::Control* control : std::initializer_list<platform::Control*>{
+                 &cmdConnect, &txtSendPort, &txtRecvPort, &txtPassword, &txtIP, &txtSend, &cmdSend,
+                 &cmdStartRaceTracker}) {
+            m_parts.windowStyle.MakeFlat(*control);
+        }
+        StatusBar.Initialize(false, true);
+        StatusBar.AddPanel(0, 100, 0, statusbar::ucStatusbar::kSpring, std::string(kWelcome));
+        m_sliderSettings.load(StatusBar);
+        const char separator = m_parts.files.separator();
+        Image1.setPicture(platform::joinPath(
+            platform::folderOf(m_parts.files.executablePath(), separator), kLogo, separator));
+    });
+}
+
+bool frmMain::Unload() {
+    bool saved = false;
+    guarded("frmMain_Unload", [this, &saved] {
+        saved = m_sliderSettings.save(StatusBar, m_parts.errors);
+        CloseDown();
+        KeepAlive.setEnabled(false);
+    });
+    return saved;
+}
+
+void frmMain::Neustart() {
+    for (std::size_t i = 0; i < frmFahrerinfo::kRows; ++i) {
+        fahrerinfo.lblFahrer[i].setCaption("");
+        fahrerinfo.lblSP1[i].setCaption("");
+        fahrerinfo.lblSp2[i].setCaption("");
+        fahrerinfo.lblSP3[i].setCaption("");
+        fahrerinfo.lblLap[i].setCaption("");
+        fahrerinfo.lbllapcounter[i].setCaption("1");
+        fahrerinfo.lblZeitzahl[i].setCaption("200000");
+    }
+}
+
+void frmMain::cmdConnect_Click() {
+    if (cmdConnect.caption() == "Connect") {
+        const std::int32_t receivePort = portOf(txtRecvPort.text());
+        if (receivePort == 0) {
+            StatusBar.show("Cannot connect: the receive port \"" + txtRecvPort.text() +
+                           "\" is not a number from 1 to 65535.");
+            return;
+        }
+        cmdConnect.setCaption("Cancel");
+        txtSendPort.setText(std::to_string(kInSimPort));
+        StatusBar.show("Connecting to localhost:" + txtSendPort.text());
+        txtSendPort.setEnabled(false);
+        txtRecvPort.setEnabled(false);
+        txtPassword.setEnabled(false);
+        const std::string host = txtIP.text().empty() ? std::string("127.0.0.1") : txtIP.text();
+        lngClientSocket = InSimSocket.ConnectTo(host, kInSimPort);
+        if (lngClientSocket == 0) {
+            StatusBar.show("Could not create client socket!" + socketFailureReason(kInSimPort));
+            cmdConnect.setEnabled(true);  // so "Cancel" can be clicked
+            return;
+        }
+        lngServerSocket = InSimSocket.ListenTo(receivePort);
+        if (lngServerSocket == 0) {
+            StatusBar.show("Could not create server socket!" + socketFailureReason(receivePort));
+            InSimSocket.CloseIt(lngClientSocket);
+            lngClientSocket = 0;
+            cmdConnect.setEnabled(true);
+            return;
+        }
+        lngTimer = 0;
+        KeepAlive.setEnabled(true);
+    } else if (cmdConnect.caption() == "Cancel") {
+        StatusBar.show("Cancelled..");
+        CloseDown();
+        KeepAlive.setEnabled(false);
+    } else {
+        StatusBar.show("Disconnected..");
+        CloseDown();
+        KeepAlive.setEnabled(false);
+    }
+}
+
+std::string frmMain::socketFailureReason(std::int32_t port) const {
+    const std::int32_t code = InSimSocket.lastError();
+    if (code == kWinsockAccessDenied && port < kFirstOrdinaryPort) {
+        return " (permission denied: ports below 1024 need administrator rights here; use a port "
+               "from 1024 up)";
+    }
+    return code != 0 ? " (" + net::okSocket::SocketErrorText(code) + ")" : std::string();
+}
+
+void frmMain::KeepAlive_Timer() {
+    if (cmdConnect.caption() == "Cancel") {
+        if (lngTimer == 30) {
+            cmdConnect_Click();
+            StatusBar.show("No response in 3 tries. InSim running? (use: /insim " +
+                           txtSendPort.text() + " in LFS)");
+            return;
+        }
+        if (lngTimer % 10 == 0) {
+            StatusBar.show("Connecting to localhost:" + txtSendPort.text() + " (" +
+                           std::to_string(lngTimer / 10 + 1) + "/3)");
+            insim::SendISI(InSimSocket, lngClientSocket, portOf(txtRecvPort.text()),
+                           txtPassword.text());
+            SendShortPacket("VER", 0, 0, 0);
+        }
+    } else {
+        if (lngTimer % 30 == 0) {
+            SendShortPacket("ACK", 0, 0, 0);
+        }
+        if (lngTimer > 120) {
+            cmdConnect_Click();
+            StatusBar.show("No response in 2 minutes.. InSim running?");
+        }
+    }
+    ++lngTimer;
+}
+
+void frmMain::CloseDown() {
+    // Handles are cleared once closed, so a second close sends and closes nothing.
+    if (lngClientSocket != 0) {
+        SendShortPacket("ISC", 0, 0, 0);
+    }
+    if (lngServerSocket != 0) {
+        InSimSocket.CloseIt(lngServerSocket);
+        lngServerSocket = 0;
+    }
+    if (lngClientSocket != 0) {
+        InSimSocket.CloseIt(lngClientSocket);
+        lngClientSocket = 0;
+    }
+    cmdConnect.setCaption("Connect");
+    txtSendPort.setEnabled(true);
+    txtRecvPort.setEnabled(true);
+    txtPassword.setEnabled(true);
+    cmdSend.setEnabled(false);
+    txtSend.setEnabled(false);
+}
+
+void frmMain::InSimSocket_ReceivedBytes(std::int32_t lngSocket,
+                                        std::span<const std::uint8_t> bytData,
+                                        std::int32_t lngLength) {
+    if (lngSocket != lngServerSocket || lngServerSocket == 0) {
+        return;
+    }
+    try {
+        m_dispatcher->DispatchPacket(bytData, lngLength);
+    } catch (
+        const std::exception&) {  // NOLINT(bugprone-empty-catch): one bad datagram ends quietly
+    }
+}
+
+void frmMain::portRule(const platform::TextBox& changed) {
+    if (changed.text().empty()) {
+        cmdConnect.setEnabled(false);
+    }
+    if (!txtSendPort.text().empty() && !txtRecvPort.text().empty()) {
+        cmdConnect.setEnabled(true);
+    }
+    if (txtSendPort.text() == txtRecvPort.text()) {
+        cmdConnect.setEnabled(false);
+    }
+}
+
+void frmMain::chatSend() {
+    if (!txtSend.text().empty()) {
+        insim::SendMST(InSimSocket, lngClientSocket, txtSend.text());
+    }
+    txtSend.setText("");
+}
+
+void frmMain::SendShortPacket(std::string_view id, std::uint8_t p1, std::uint8_t p2,
+                              std::uint8_t p3) {
+    insim::SendShortPacket(InSimSocket, lngClientSocket, id, p1, p2, p3);
+}
+
+void frmMain::pump() {
+    m_parts.loop.processPending();
+}
+
+}  // namespace rennlupe::ui

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "bits/Clock.h"
+#include "insim/PacketDispatcher.h"
+#include "insim/RaceState.h"
+#include "net/okSocket.h"
+#include "overlay/Form1.h"
+#include "overlay/OverlayLibrary.h"
+#include "platform/controls/CheckBox.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/Frame.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/Slider.h"
+#include "platform/controls/TextBox.h"
+#include "platform/controls/Timer.h"
+#include "platform/eventloop/EventLoop.h"
+#include "platform/files/Files.h"
+#include "settings/modEinstellungenSpeichern.h"
+#include "statusbar/StatusWindow.h"
+#include "statusbar/ucStatusbar.h"
+#include "ui/frmFahrerinfo.h"
+#include "ui/MainDispatchHost.h"
+#include "ui/SliderSettings.h"
+#include "ui/TimerBinding.h"
+#include "ui/WindowStyle.h"
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rennlupe::ui {
+
+// The main window "Rennlupe": connection control, the hidden race
+// information, the six sliders, and the host of the packet dispatcher.
+class frmMain {
+public:
+    static constexpr std::string_view kCaption = "Rennlupe";
+    static constexpr std::string_view kWelcome =
+        "Willkommen! Ports, Passwort, ggf. IP eintragen und connecten ...";
+    static constexpr std::int32_t kInSimPort = 29999;
+
+    struct Parts {
+        platform::EventLoop& loop;
+        statusbar::StatusWindow& statusWindow;
+        overlay::OverlayLibrary& overlayLibrary;
+        platform::Files& files;
+        const bits::Clock& clock;
+        WindowStyle& windowStyle;
+        std::ostream& errors;  // where a failed save is told as well, the window closing
+    };
+
+    explicit frmMain(Parts parts);
+    ~frmMain();
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // Both go through the handler guard; Unload is true when the settings were saved.
+    void Load();
+    bool Unload();
+
+    void CloseDown();
+
+    // The controls, in the window's control order.
+    platform::Frame Frame1{"Frame1", ""};
+    platform::CommandButton cmdConnect{"cmdConnect", "Connect"};
+    platform::Label lblSendPort{"lblSendPort", "Send Port:"};
+    platform::TextBox txtSendPort{"txtSendPort", "29999", 5};
+    platform::Label lblRecv{"lblRecv", "Recv Port:"};
+    platform::TextBox txtRecvPort{"txtRecvPort", "50", 5};
+    platform::Label lblPassword{"lblPassword", "Password:"};
+    platform::TextBox txtPassword{"txtPassword", "", 15};
+    platform::Label Label2{"Label2", "abweichende IP:"};
+    platform::TextBox txtIP{"txtIP", ""};
+    platform::Label lblChat{"lblChat", "Chat!:"};
+    platform::TextBox txtSend{"txtSend", "", 63};
+    platform::CommandButton cmdSend{"cmdSend", "Send"};
+    platform::CommandButton cmdStartRaceTracker{"cmdStartRaceTracker", "Racetracker starten"};
+    platform::CheckBox Check1{"Check1", "Informationen abrufen", platform::CheckBox::kChecked};
+    platform::Image Image1{"Image1"};
+    platform::Frame Frame6{"Frame6", "Schrift"};
+    platform::Label lblSlider1{"lblSlider1", "X Position"};
+    platform::Slider Slider1{"Slider1", 0, 1000};
+    platform::Label lblSlider2{"lblSlider2", "Y-Position"};
+    platform::Slider Slider2{"Slider2", 0, 1000};
+    platform::Label lblSlider3{"lblSlider3", "Farbe"};
+    platform::Slider Slider3{"Slider3", 0, 65000};
+    platform::Label lblSlider4{"lblSlider4", "Schriftgröße"};
+    platform::Slider Slider4{"Slider4", 0, 100, 1, 1};
+    platform::Frame Frame7{"Frame7", "Grafik"};
+    platform::Label lblSlider5{"lblSlider5", "X Position"};
+    platform::Slider Slider5{"Slider5", 0, 1000};
+    platform::Label lblSlider6{"lblSlider6", "Y-Position"};
+    platform::Slider Slider6{"Slider6", 0, 1000};
+    platform::Frame Frame3{"Frame3", "gezeigter Fahrer / Abstand nach vorne und hinten"};
+    platform::Label lblGezeigterFahrer{"lblGezeigterFahrer", "AA"};
+    platform::Label lblMeineID{"lblMeineID", "35"};
+    platform::Label lblLap{"lblLap", "Label1"};
+    platform::Label lblStreckennodes{"lblStreckennodes", "Label1"};
+    platform::Label Label3{"Label3", "Label3"};
+    platform::Label Label5{"Label5", "Label5"};
+    platform::Frame Frame5{"Frame5", "Renninfo"};
+    platform::ListBox List1{"List1"};
+    platform::Timer KeepAlive{"KeepAlive", 1000};
+
+    std::int32_t lngClientSocket = 0;
+    std::int32_t lngServerSocket = 0;
+
+    std::int32_t lngTimer = 0;
+
+    frmFahrerinfo fahrerinfo;
+    statusbar::ucStatusbar StatusBar;
+    net::okSocket InSimSocket;
+    overlay::Form1 form1;
+    insim::RaceState race;
+    settings::modEinstellungenSpeichern settingsFile;
+
+    void Neustart();
+    // What the dispatcher's host forwards: the request packets and the pump.
+    void SendShortPacket(std::string_view id, std::uint8_t p1, std::uint8_t p2, std::uint8_t p3);
+    void pump();
+
+private:
+    void wireHandlers();
+    void cmdConnect_Click();
+    void KeepAlive_Timer();
+    void InSimSocket_ReceivedBytes(std::int32_t lngSocket, std::span<const std::uint8_t> bytData,
+                                   std::int32_t lngLength);
+    void portRule(const platform::TextBox& changed);
+    void chatSend();
+    std::string socketFailureReason(std::int32_t port) const;
+    // Runs one handler under the guard, named as the program names it.
+    template <typename Handler>
+    void guarded(std::string_view name, Handler&& handler);
+
+    Parts m_parts;
+    std::unique_ptr<MainDispatchHost> m_host;
+    std::unique_ptr<insim::PacketDispatcher> m_dispatcher;
+    SliderSettings m_sliderSettings;
+    std::vector<std::unique_ptr<TimerBinding>> m_timers;
+};
+
+}  // namespace rennlupe::ui

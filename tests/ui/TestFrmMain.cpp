@@ -1,0 +1,229 @@
+#include "ui/frmMain.h"
+
+#include "platform/eventloop/PollLoop.h"
+#include "support/gameLoopbackAddress.h"
+#include "support/makePackets.h"
+#include "support/ManualClock.h"
+#include "support/ProgramFolderFiles.h"
+#include "support/RecordingOverlayLibrary.h"
+#include "support/RecordingStatusWindow.h"
+#include "support/RecordingWindowStyle.h"
+#include "support/runUntil.h"
+#include "support/TemporaryFolder.h"
+#include "support/UdpPeer.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace rennlupe::ui {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::string idOf(const std::optional<Bytes>& datagram) {
+    return datagram && datagram->size() >= 3 ? std::string(datagram->begin(), datagram->begin() + 3)
+                                             : std::string("(none)");
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow() {
+        form.KeepAlive.setInterval(3600 * 1000);  // the tests tick it themselves
+        form.Load();
+    }
+
+    // A free port of the kernel's choice for the program's receive socket.
+    static std::string freePort() {
+        support::UdpPeer probe;
+        return std::to_string(probe.address().port);
+    }
+
+    // Connect against the stand-in peer on 29999 of a loopback address of our own.
+    void connect() {
+        form.txtIP.setText(gameAddress);
+        form.txtRecvPort.setText(freePort());
+        form.cmdConnect.click();
+        ASSERT_EQ(form.cmdConnect.caption(), "Cancel") << status();
+    }
+
+    void answer(const Bytes& datagram) {
+        game.sendTo({game.address().address, receivePort()}, datagram);
+    }
+    std::uint16_t receivePort() const {
+        return static_cast<std::uint16_t>(std::stoi(form.txtRecvPort.text()));
+    }
+    std::string status() const { return form.StatusBar.PanelText(1); }
+
+    support::TemporaryFolder folder;
+    support::ProgramFolderFiles files{folder.file("rennlupe")};
+    platform::PollLoop loop;
+    support::RecordingStatusWindow statusWindow;
+    support::RecordingOverlayLibrary overlay;
+    support::ManualClock clock{30000.0};
+    support::RecordingWindowStyle style;
+    std::ostringstream errors;
+    std::string gameAddress = support::gameLoopbackAddress();
+    support::UdpPeer game{gameAddress, 29999};
+    frmMain form{{loop, statusWindow, overlay, files, clock, style, errors}};
+};
+
+TEST_F(MainWindow, StartsIdleWithTheWelcomeText) {
+    EXPECT_EQ(status(), frmMain::kWelcome);
+    EXPECT_EQ(form.txtSendPort.text(), "29999");
+    EXPECT_EQ(form.txtRecvPort.text(), "50");
+    EXPECT_TRUE(form.cmdConnect.enabled());
+    EXPECT_FALSE(form.txtSend.visible());
+    EXPECT_FALSE(form.cmdStartRaceTracker.visible());
+    EXPECT_FALSE(form.Check1.visible());
+    EXPECT_TRUE(form.Check1.ticked());
+    EXPECT_EQ(form.fahrerinfo.lbllapcounter[19].caption(), "1");
+    EXPECT_EQ(form.fahrerinfo.lblZeitzahl[0].caption(), "200000");
+    EXPECT_EQ(form.fahrerinfo.lblFahrer[3].caption(), "");
+    EXPECT_EQ(style.flattened,
+              (std::vector<std::string>{"cmdConnect", "txtSendPort", "txtRecvPort", "txtPassword",
+                                        "txtIP", "txtSend", "cmdSend", "cmdStartRaceTracker"}));
+    EXPECT_EQ(form.Image1.picture(), folder.file("logo.jpg"));
+}
+
+TEST_F(MainWindow, PortBoxesTakeDigitsAndConnectNeedsTwoDifferentPorts) {
+    form.txtRecvPort.typeText("a7");
+    EXPECT_EQ(form.txtRecvPort.text(), "507");
+    form.txtRecvPort.typeKey(platform::TextBox::kBackspace);
+    EXPECT_EQ(form.txtRecvPort.text(), "50");
+    form.txtRecvPort.setText("");
+    EXPECT_FALSE(form.cmdConnect.enabled());
+    form.txtRecvPort.setText("29999");
+    EXPECT_FALSE(form.cmdConnect.enabled());
+    form.txtRecvPort.setText("2999");
+    EXPECT_TRUE(form.cmdConnect.enabled());
+}
+
+TEST_F(MainWindow, HandshakeTriesThreeTimesThenGivesUp) {
+    connect();
+    EXPECT_EQ(status(), "Connecting to localhost:29999");
+    for (int tick = 0; tick < 30; ++tick) {
+        form.KeepAlive.tick();
+        if (tick % 10 == 0) {
+            EXPECT_EQ(status(),
+                      "Connecting to localhost:29999 (" + std::to_string(tick / 10 + 1) + "/3)");
+            const auto isi = game.receive();
+            ASSERT_EQ(idOf(isi), "ISI");
+            EXPECT_EQ(isi->size(), 24U);
+            EXPECT_EQ(idOf(game.receive()), "VER");
+        }
+    }
+    EXPECT_TRUE(game.quiet());
+    form.KeepAlive.tick();
+    EXPECT_EQ(status(), "No response in 3 tries. InSim running? (use: /insim 29999 in LFS)");
+    EXPECT_EQ(form.cmdConnect.caption(), "Connect");
+    EXPECT_FALSE(form.KeepAlive.enabled());
+    EXPECT_TRUE(form.txtRecvPort.enabled());
+    EXPECT_EQ(idOf(game.receive()), "ISC");
+}
+
+TEST_F(MainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
+    connect();
+    form.KeepAlive.tick();
+    (void)game.receive();
+    (void)game.receive();
+    answer(support::verPacket("S2", "0.7F"));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    EXPECT_EQ(status(), "Connected to LFS S2 0.7F");
+    EXPECT_TRUE(form.txtSend.enabled());
+    EXPECT_EQ(idOf(game.receive()), "NLI");
+    EXPECT_EQ(idOf(game.receive()), "SSG");
+
+    // Silent from here: ACK at 0, 30, 60, 90 and 120, the drop at 121.
+    std::vector<std::string> sent;
+    for (int tick = 0; tick <= 121; ++tick) {
+        const int before = form.lngTimer;
+        form.KeepAlive.tick();
+        while (!game.quiet()) {
+            sent.push_back(idOf(game.receive()) + " " + std::to_string(before));
+        }
+    }
+    EXPECT_EQ(sent, (std::vector<std::string>{"ACK 0", "ACK 30", "ACK 60", "ACK 90", "ACK 120",
+                                              "ISC 121"}));
+    EXPECT_EQ(status(), "No response in 2 minutes.. InSim running?");
+    EXPECT_EQ(form.cmdConnect.caption(), "Connect");
+}
+
+TEST_F(MainWindow, EveryDatagramRestartsTheCount) {
+    connect();
+    form.KeepAlive.tick();
+    form.KeepAlive.tick();
+    answer(support::packetOf("ACK", 4));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.lngTimer == 0; }));
+    EXPECT_EQ(status(), "");
+}
+
+TEST_F(MainWindow, CancelAndTheFailedConnectAndItsWayOut) {
+    connect();
+    form.cmdConnect.click();
+    EXPECT_EQ(status(), "Cancelled..");
+    EXPECT_EQ(idOf(game.receive()), "ISC");
+    EXPECT_EQ(form.cmdConnect.caption(), "Connect");
+
+    // The receive port is taken: the window waits in "Cancel", and Cancel can be clicked.
+    support::UdpPeer squatter;
+    form.txtIP.setText(gameAddress);
+    form.txtRecvPort.setText(std::to_string(squatter.address().port));
+    form.cmdConnect.click();
+    EXPECT_EQ(status().rfind("Could not create server socket! (", 0), 0U) << status();
+    EXPECT_EQ(form.cmdConnect.caption(), "Cancel");
+    EXPECT_TRUE(form.cmdConnect.enabled());
+    EXPECT_FALSE(form.KeepAlive.enabled());
+    form.cmdConnect.click();
+    EXPECT_EQ(status(), "Cancelled..");
+    EXPECT_TRUE(game.quiet());  // the sending socket was already closed: nothing to say
+}
+
+TEST_F(MainWindow, RefusesReceivePortsThatAreNone) {
+    for (const char* text : {"", "0", "70000", "12a"}) {
+        form.txtRecvPort.setText(text);
+        form.cmdConnect.click();  // a disabled button ignores the click...
+        form.cmdConnect.setEnabled(true);
+        form.cmdConnect.click();  // ...an enabled one refuses the port
+        EXPECT_EQ(form.cmdConnect.caption(), "Connect") << text;
+        EXPECT_NE(status().find("receive port"), std::string::npos) << status();
+    }
+    EXPECT_TRUE(game.quiet());
+}
+
+TEST_F(MainWindow, ChatSendsOnEnterOnlyWhatWasTyped) {
+    connect();
+    form.txtSend.setEnabled(true);
+    form.txtSend.typeKey(platform::TextBox::kEnter);
+    EXPECT_TRUE(game.quiet());
+    form.txtSend.typeText("hi");
+    form.txtSend.typeKey(platform::TextBox::kEnter);
+    const auto mst = game.receive();
+    ASSERT_EQ(idOf(mst), "MST");
+    EXPECT_EQ(mst->size(), 68U);
+    EXPECT_EQ(form.txtSend.text(), "");
+}
+
+TEST_F(MainWindow, UnloadWritesTheSlidersAndClosesTheLink) {
+    connect();
+    form.Slider3.setValue(300);
+    EXPECT_TRUE(form.Unload());
+    EXPECT_EQ(idOf(game.receive()), "ISC");
+    const std::string ini = support::TemporaryFolder::read(folder.file("rennlupe.ini"));
+    EXPECT_NE(ini.find("[Positionen]"), std::string::npos);
+    EXPECT_NE(ini.find("Farbe=300"), std::string::npos);
+}
+
+TEST_F(MainWindow, SliderPreviewShowsAndHidesTheShiftPicture) {
+    form.Slider5.scrollTo(40);
+    ASSERT_FALSE(overlay.calls.empty());
+    const std::size_t shown = overlay.calls.size();
+    form.Slider5.validate();
+    EXPECT_GT(overlay.calls.size(), shown);
+}
+
+}  // namespace
+}  // namespace rennlupe::ui
