@@ -1,0 +1,64 @@
+#include "console/HeadlessOptions.h"
+
+#include <charconv>
+
+namespace rennlupe::console {
+
+std::string_view HeadlessOptions::usage() {
+    return "usage: rennlupe [--headless] [--host H] [--recv-port N] [--password P] [--connect]\n"
+           "                [--keepalive-ms N] [--help]\n"
+           "  --headless        run without a window: status and overlay lines on standard output\n"
+           "  --host H          the game's address (empty: this machine)\n"
+           "  --recv-port N     the local port on which the game's datagrams arrive (default 50)\n"
+           "  --password P      the game's admin password\n"
+           "  --connect         click Connect once the window has loaded\n"
+           "  --keepalive-ms N  interval of the keep-alive timer, default 1000 (a setting for "
+           "tests)\n"
+           "  --help            this text\n";
+}
+
+HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
+    HeadlessOptions options;
+    for (std::size_t i = 0; i < args.size() && options.error.empty(); ++i) {
+        const std::string_view arg = args[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) {
+                options.error = std::string(arg) + " needs a value";
+                return std::nullopt;
+            }
+            return std::string(args[++i]);
+        };
+        if (arg == "--headless") {
+            continue;
+        } else if (arg == "--connect") {
+            options.connect = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--host") {
+            options.host = value();
+        } else if (arg == "--recv-port") {
+            options.recvPort = value();
+        } else if (arg == "--password") {
+            options.password = value();
+        } else if (arg == "--keepalive-ms") {
+            const auto text = value();
+            if (text) {
+                int ms = 0;
+                const auto [end, failure] =
+                    std::from_chars(text->data(), text->data() + text->size(), ms);
+                if (failure != std::errc() || end != text->data() + text->size() || ms < 1 ||
+                    ms > 3600000) {
+                    options.error =
+                        "--keepalive-ms takes a number of milliseconds from 1 to 3600000";
+                } else {
+                    options.keepAliveMs = ms;
+                }
+            }
+        } else {
+            options.error = "unknown option " + std::string(arg);
+        }
+    }
+    return options;
+}
+
+}  // namespace rennlupe::console

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/WindowStyle.h"
+
+namespace rennlupe::console {
+
+// Without a screen there is nothing to make flat or transparent.
+class NoWindowStyle final : public ui::WindowStyle {
+public:
+    void MakeFlat(platform::Control&) override {}
+    void SetWindowTransparency(platform::Control&, std::uint8_t) override {}
+};
+
+}  // namespace rennlupe::console

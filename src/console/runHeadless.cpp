@@ -1,0 +1,52 @@
+#include "console/runHeadless.h"
+
+#include "bits/SystemClock.h"
+#include "console/ConsoleOverlayLibrary.h"
+#include "console/ConsoleStatusWindow.h"
+#include "console/HeadlessOptions.h"
+#include "console/NoWindowStyle.h"
+#include "platform/eventloop/PollLoop.h"
+#include "platform/files/PosixFiles.h"
+#include "ui/frmMain.h"
+
+namespace rennlupe::console {
+
+int runHeadless(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    const HeadlessOptions options = HeadlessOptions::parse(args);
+    if (!options.error.empty()) {
+        err << "rennlupe: " << options.error << "\n" << HeadlessOptions::usage();
+        return 2;
+    }
+    if (options.help) {
+        out << HeadlessOptions::usage();
+        return 0;
+    }
+    platform::PollLoop loop;
+    ConsoleStatusWindow statusWindow(out);
+    ConsoleOverlayLibrary overlayLibrary(out);
+    platform::PosixFiles files;
+    bits::SystemClock clock;
+    NoWindowStyle windowStyle;
+    ui::frmMain form({loop, statusWindow, overlayLibrary, files, clock, windowStyle, err});
+    form.KeepAlive.setInterval(options.keepAliveMs);
+
+    form.Load();
+    if (options.host) {
+        form.txtIP.setText(*options.host);
+    }
+    if (options.recvPort) {
+        form.txtRecvPort.setText(*options.recvPort);  // whole: the click checks it
+    }
+    if (options.password) {
+        form.txtPassword.setText(*options.password);
+    }
+    // Only the outermost loop acts on a signal: the flag ends run(), never a nested pump.
+    loop.onSignals([&loop](int) { loop.quit(); });
+    if (options.connect) {
+        form.cmdConnect.click();
+    }
+    loop.run();
+    return form.Unload() ? 0 : 1;
+}
+
+}  // namespace rennlupe::console
