@@ -13,12 +13,12 @@ struct SimOptions {
     int cars = 8;
     int rate = 10;
     int laps = 5;
-    std::optional<double> silentAfter;
-    std::optional<double> restartEvery;
+    std::optional<double> silentAfter{};
+    std::optional<double> restartEvery{};
     double drop = 0.0;
-    std::string password;
+    std::string password{};
     std::uint32_t seed = 1;
-    std::optional<double> runFor;
+    std::optional<double> runFor{};
     bool help = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include "platform/sockets/socket.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -23,6 +25,10 @@ constexpr std::string_view kUsage =
     "  --seed N             seed of the simulation's random numbers (default 1)\n"
     "  --run-for S          stop by itself after S seconds\n"
     "  --help               show this text\n";
+
+constexpr std::array<std::string_view, 11> kValueOptions = {
+    "--bind",          "--port", "--cars",     "--rate", "--laps",   "--silent-after",
+    "--restart-every", "--drop", "--password", "--seed", "--run-for"};
 
 bool toInteger(std::string_view text, long long low, long long high, long long& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -47,9 +53,12 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
             options.help = true;
             continue;
         }
+        if (std::find(kValueOptions.begin(), kValueOptions.end(), name) == kValueOptions.end()) {
+            error = "unknown option " + std::string(name);
+            return std::nullopt;
+        }
         if (i + 1 >= arguments.size()) {
-            error = name.starts_with("--") ? std::string(name) + " needs a value"
-                                           : "unknown option " + std::string(name);
+            error = std::string(name) + " needs a value";
             return std::nullopt;
         }
         const std::string_view value = arguments[++i];
@@ -102,14 +111,11 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
                 return bad("a password of at most 16 characters");
             }
             options.password = std::string(value);
-        } else if (name == "--seed") {
+        } else {  // --seed
             if (!toInteger(value, 0, 4294967295LL, number)) {
                 return bad("a seed from 0 to 4294967295");
             }
             options.seed = static_cast<std::uint32_t>(number);
-        } else {
-            error = "unknown option " + std::string(name);
-            return std::nullopt;
         }
     }
     return options;
