@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace rennlupe::insim {
 
@@ -14,6 +16,13 @@ struct IsiRecord {
     static constexpr std::size_t kAdminOffset = 8;
     static constexpr std::size_t kAdminSize = 16;
     static constexpr std::uint8_t kFlags = 53;
+
+    std::uint16_t Port = 0;
+    std::uint8_t Flags = 0;
+    std::array<std::uint8_t, kAdminSize> Admin{};
+
+    // The game's side: the stand-in game reads what the program sent.
+    static IsiRecord read(std::span<const std::uint8_t> datagram);
 };
 
 }  // namespace rennlupe::insim

@@ -22,4 +22,12 @@ MciCar MciCar::read(const PacketBytes& bytes, std::size_t offset) {
     return car;
 }
 
+void MciCar::write(std::span<std::uint8_t> car, std::uint8_t nodeFlags) const {
+    const auto node = static_cast<std::uint16_t>(Node);
+    car[kNodeLowOffset] = static_cast<std::uint8_t>(node & 0xFFU);
+    car[kNodeHighOffset] = static_cast<std::uint8_t>((node >> 8U) | nodeFlags);
+    car[kLapOffset] = Lap;
+    car[kPlayerIdOffset] = PlayerId;
+}
+
 }  // namespace rennlupe::insim

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace rennlupe::insim {
 
@@ -24,6 +25,8 @@ struct MciCar {
     std::uint8_t PlayerId = 0;
 
     static MciCar read(const PacketBytes& bytes, std::size_t offset);
+    // Into the car's 24 bytes; nodeFlags holds only bits 6 to 8 (32, 64, 128).
+    void write(std::span<std::uint8_t> car, std::uint8_t nodeFlags) const;
 };
 
 }  // namespace rennlupe::insim

@@ -2,6 +2,7 @@
 
 #include "bits/checked16.h"
 #include "insim/PacketBytes.h"
+#include "insim/RecordWriter.h"
 
 namespace rennlupe::insim {
 
@@ -24,6 +25,20 @@ MciRecord MciRecord::read(std::span<const std::uint8_t> datagram) {
         record.Cars[k] = MciCar::read(bytes, kCarsOffset + MciCar::kSize * k);
     }
     return record;
+}
+
+std::array<std::uint8_t, MciRecord::kSize> MciRecord::write(
+    const std::array<std::uint8_t, kCarCount>& nodeFlags) const {
+    RecordWriter<kSize> out("MCI");
+    out.put(kNumNodesOffset, 2, NumNodesBytes);
+    out.put(kFinishNodeOffset, 2, FinishNodeBytes);
+    out.set(kNumPlayersOffset, NumPlayers);
+    out.set(kFirstCarOffset, FirstCar);
+    for (std::size_t k = 0; k < kCarCount; ++k) {
+        Cars[k].write(out.bytes().subspan(kCarsOffset + MciCar::kSize * k, MciCar::kSize),
+                      nodeFlags[k]);
+    }
+    return out.result();
 }
 
 }  // namespace rennlupe::insim

@@ -33,6 +33,9 @@ struct MciRecord {
     std::int16_t FinishNode() const;
 
     static MciRecord read(std::span<const std::uint8_t> datagram);
+    // Each car's node flags go into bits 6 to 8 of its node's high byte.
+    std::array<std::uint8_t, kSize> write(
+        const std::array<std::uint8_t, kCarCount>& nodeFlags = {}) const;
 };
 
 }  // namespace rennlupe::insim

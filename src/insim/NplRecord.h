@@ -24,6 +24,7 @@ struct NplRecord {
     std::uint8_t PlayerNumber = 0;
 
     static NplRecord read(std::span<const std::uint8_t> datagram);
+    std::array<std::uint8_t, kSize> write() const;
 };
 
 }  // namespace rennlupe::insim

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
 
 namespace rennlupe::insim {
 
@@ -11,6 +15,15 @@ struct ShortPacketRecord {
     static constexpr std::size_t kParameter1Offset = 4;
     static constexpr std::size_t kParameter2Offset = 5;
     static constexpr std::size_t kParameter3Offset = 6;
+
+    std::uint8_t Parameter1 = 0;
+    std::uint8_t Parameter2 = 0;
+    std::uint8_t Parameter3 = 0;
+
+    // The game's side: the stand-in game reads requests and writes the
+    // short answers (ACK, RST) in the same layout.
+    static ShortPacketRecord read(std::span<const std::uint8_t> datagram);
+    std::array<std::uint8_t, kSize> write(std::string_view identifier) const;
 };
 
 }  // namespace rennlupe::insim

@@ -1,6 +1,7 @@
 #include "insim/StaRecord.h"
 
 #include "insim/PacketBytes.h"
+#include "insim/RecordWriter.h"
 
 namespace rennlupe::insim {
 
@@ -17,6 +18,20 @@ StaRecord StaRecord::read(std::span<const std::uint8_t> datagram) {
     record.Weather = bytes.at(kWeatherOffset);
     record.Wind = bytes.at(kWindOffset);
     return record;
+}
+
+std::array<std::uint8_t, StaRecord::kSize> StaRecord::write() const {
+    RecordWriter<kSize> out("STA");
+    out.set(kInGameCamOffset, InGameCam);
+    out.set(kViewPlayerOffset, ViewPlayer);
+    out.set(kNumPlayersOffset, NumPlayers);
+    out.set(kRaceInProgressOffset, RaceInProgress);
+    out.set(kQualMinsOffset, QualMins);
+    out.set(kLapsOffset, Laps);
+    out.put(kTrackOffset, kTrackSize, Track);
+    out.set(kWeatherOffset, Weather);
+    out.set(kWindOffset, Wind);
+    return out.result();
 }
 
 }  // namespace rennlupe::insim

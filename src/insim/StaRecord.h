@@ -34,6 +34,7 @@ struct StaRecord {
     std::uint8_t Wind = 0;
 
     static StaRecord read(std::span<const std::uint8_t> datagram);
+    std::array<std::uint8_t, kSize> write() const;
 };
 
 }  // namespace rennlupe::insim

@@ -19,6 +19,7 @@ struct VerRecord {
     std::array<std::uint8_t, kProductSize> Product{};
 
     static VerRecord read(std::span<const std::uint8_t> datagram);
+    std::array<std::uint8_t, kSize> write() const;
 };
 
 }  // namespace rennlupe::insim

@@ -1,0 +1,51 @@
+#include "support/gameLoopbackAddress.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace rennlupe::tools {
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string output;
+};
+
+// The built tool with these options, its standard output and error read to
+// the end; every run here stops by itself.
+ToolRun runTool(const std::string& options) {
+    ToolRun run;
+    FILE* pipe = ::popen((std::string(INSIM_SIM_PATH) + " " + options + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 512> chunk{};
+    while (std::fgets(chunk.data(), static_cast<int>(chunk.size()), pipe) != nullptr) {
+        run.output += chunk.data();
+    }
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(InsimSimExecutable, HelpBadOptionsAndABoundedRun) {
+    const ToolRun help = runTool("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.output.starts_with("usage: insim-sim")) << help.output;
+
+    const ToolRun bad = runTool("--cars 99");
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.output.starts_with("insim-sim: --cars: '99' is not")) << bad.output;
+
+    const std::string address = support::gameLoopbackAddress();
+    const ToolRun bounded = runTool("--bind " + address + " --port 29999 --run-for 0.2");
+    EXPECT_EQ(bounded.exitCode, 0);
+    EXPECT_EQ(bounded.output, "listening " + address + ":29999\nstopped\n");
+}
+
+}  // namespace
+}  // namespace rennlupe::tools

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace rennlupe::tools {
+
+// What the stand-in game was told on its command line; times in seconds.
+struct SimOptions {
+    std::string bind = "127.0.0.1";
+    std::uint16_t port = 29999;
+    int cars = 8;
+    int rate = 10;
+    int laps = 5;
+    std::optional<double> silentAfter{};
+    std::optional<double> restartEvery{};
+    double drop = 0.0;
+    std::string password{};
+    std::uint32_t seed = 1;
+    std::optional<double> runFor{};
+    bool help = false;
+};
+
+}  // namespace rennlupe::tools

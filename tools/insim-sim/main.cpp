@@ -1,0 +1,42 @@
+#include "insim-sim/parseSimOptions.h"
+#include "insim-sim/StandInGame.h"
+#include "platform/eventloop/PollLoop.h"
+
+#include <chrono>
+#include <cmath>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char** argv) {
+    using namespace rennlupe;
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    std::string error;
+    const auto options = tools::parseSimOptions(arguments, error);
+    if (!options) {
+        std::cerr << "insim-sim: " << error << "\n" << tools::simUsage();
+        return 2;
+    }
+    if (options->help) {
+        std::cout << tools::simUsage();
+        return 0;
+    }
+    if (platform::startup() != 0) {
+        std::cerr << "insim-sim: the network library could not start\n";
+        return 1;
+    }
+    platform::PollLoop loop;
+    tools::StandInGame game(loop, *options, std::cout);
+    if (!game.open()) {
+        return 1;
+    }
+    loop.onSignals([&loop](int) { loop.quit(); });
+    if (options->runFor) {
+        const auto limit = std::chrono::milliseconds(std::llround(*options->runFor * 1000.0));
+        loop.startTimer(limit, [&loop] { loop.quit(); });
+    }
+    loop.run();
+    std::cout << "stopped" << std::endl;
+    return 0;
+}

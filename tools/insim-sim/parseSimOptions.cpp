@@ -1,0 +1,128 @@
+#include "insim-sim/parseSimOptions.h"
+
+#include "platform/sockets/socket.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace rennlupe::tools {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: insim-sim [options]\n"
+    "  --bind ADDR          IPv4 address to listen on (default 127.0.0.1)\n"
+    "  --port N             port to listen on, 1 to 65535 (default 29999)\n"
+    "  --cars N             simulated cars, 1 to 24 (default 8)\n"
+    "  --rate HZ            position sets per second, 1 to 100 (default 10)\n"
+    "  --laps L             laps of a race, 1 to 30 (default 5)\n"
+    "  --silent-after S     send nothing more S seconds after the link came up\n"
+    "  --restart-every S    restart the race every S seconds of link\n"
+    "  --drop P             drop this fraction (0 to 1) of the packets sent\n"
+    "  --password P         admin password the initialisation must carry\n"
+    "  --seed N             seed of the simulation's random numbers (default 1)\n"
+    "  --run-for S          stop by itself after S seconds\n"
+    "  --help               show this text\n";
+
+constexpr std::array<std::string_view, 11> kValueOptions = {
+    "--bind",          "--port", "--cars",     "--rate", "--laps",   "--silent-after",
+    "--restart-every", "--drop", "--password", "--seed", "--run-for"};
+
+bool toInteger(std::string_view text, long long low, long long high, long long& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= low &&
+           value <= high;
+}
+
+bool toSeconds(std::string_view text, double low, double high, double& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) &&
+           value >= low && value <= high;
+}
+
+}  // namespace
+
+std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> arguments,
+                                          std::string& error) {
+    SimOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view name = arguments[i];
+        if (name == "--help") {
+            options.help = true;
+            continue;
+        }
+        if (std::find(kValueOptions.begin(), kValueOptions.end(), name) == kValueOptions.end()) {
+            error = "unknown option " + std::string(name);
+            return std::nullopt;
+        }
+        if (i + 1 >= arguments.size()) {
+            error = std::string(name) + " needs a value";
+            return std::nullopt;
+        }
+        const std::string_view value = arguments[++i];
+        const auto bad = [&](std::string_view expected) {
+            error = std::string(name) + ": '" + std::string(value) + "' is not " +
+                    std::string(expected);
+            return std::nullopt;
+        };
+        long long number = 0;
+        double seconds = 0.0;
+        if (name == "--bind") {
+            if (!platform::parseIPv4(value)) {
+                return bad("an IPv4 address");
+            }
+            options.bind = std::string(value);
+        } else if (name == "--port") {
+            if (!toInteger(value, 1, 65535, number)) {
+                return bad("a port from 1 to 65535");
+            }
+            options.port = static_cast<std::uint16_t>(number);
+        } else if (name == "--cars") {
+            if (!toInteger(value, 1, 24, number)) {
+                return bad("a number of cars from 1 to 24");
+            }
+            options.cars = static_cast<int>(number);
+        } else if (name == "--rate") {
+            if (!toInteger(value, 1, 100, number)) {
+                return bad("a rate from 1 to 100 per second");
+            }
+            options.rate = static_cast<int>(number);
+        } else if (name == "--laps") {
+            if (!toInteger(value, 1, 30, number)) {
+                return bad("a number of laps from 1 to 30");
+            }
+            options.laps = static_cast<int>(number);
+        } else if (name == "--silent-after" || name == "--restart-every" || name == "--run-for") {
+            if (!toSeconds(value, 0.001, 1e6, seconds)) {
+                return bad("a number of seconds above 0");
+            }
+            (name == "--silent-after"    ? options.silentAfter
+             : name == "--restart-every" ? options.restartEvery
+                                         : options.runFor) = seconds;
+        } else if (name == "--drop") {
+            if (!toSeconds(value, 0.0, 1.0, seconds)) {
+                return bad("a fraction from 0 to 1");
+            }
+            options.drop = seconds;
+        } else if (name == "--password") {
+            if (value.size() > 16) {
+                return bad("a password of at most 16 characters");
+            }
+            options.password = std::string(value);
+        } else {  // --seed
+            if (!toInteger(value, 0, 4294967295LL, number)) {
+                return bad("a seed from 0 to 4294967295");
+            }
+            options.seed = static_cast<std::uint32_t>(number);
+        }
+    }
+    return options;
+}
+
+std::string_view simUsage() {
+    return kUsage;
+}
+
+}  // namespace rennlupe::tools
