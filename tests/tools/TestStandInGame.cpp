@@ -85,7 +85,8 @@ TEST_F(StandInGameTest, HandshakeAnswersOnTheReceivePortWithVersionStateAndPlaye
     }
     // Player 3 does not exist with three cars: no answer.
     EXPECT_EQ(uniqueIds, (std::map<int, int>{{0, 1}, {1, 2}, {2, 3}}));
-    EXPECT_EQ(m_program.count("STA"), 1U) << "the state comes once per link";
+    // Once on the version reply, once more when every player is known.
+    EXPECT_EQ(m_program.count("STA"), 2U);
     EXPECT_EQ(m_program.strayCount(), 0U) << "nothing goes to the sending port";
 }
 

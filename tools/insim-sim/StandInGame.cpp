@@ -126,6 +126,11 @@ void StandInGame::handle(std::span<const std::uint8_t> datagram, platform::Socke
             npl.PlayerNumber = n;
             send(npl.write());
             say("player " + std::to_string(n) + " sent");
+            // Once every player is known the game reports its state again, as the
+            // real one does when the view settles; the program then knows whom it views.
+            if (static_cast<int>(n) + 1 == m_race.cars()) {
+                sendState();
+            }
         }
     } else if (id == "ACK") {
         send(insim::ShortPacketRecord{}.write("ACK"));
