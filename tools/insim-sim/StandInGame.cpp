@@ -128,7 +128,8 @@ void StandInGame::handle(std::span<const std::uint8_t> datagram, platform::Socke
             say("player " + std::to_string(n) + " sent");
             // Once every player is known the game reports its state again, as the
             // real one does when the view settles; the program then knows whom it views.
-            if (static_cast<int>(n) + 1 == m_race.cars()) {
+            if (static_cast<int>(n) + 1 == m_race.cars() && !m_playersReported) {
+                m_playersReported = true;
                 sendState();
             }
         }
@@ -177,6 +178,7 @@ void StandInGame::linkDown() {
     stopTimer(m_restartTimer);
     m_peer.reset();
     m_stateSent = false;
+    m_playersReported = false;
     m_silent = false;
 }
 

@@ -52,6 +52,7 @@ private:
     platform::SocketAddress m_local{};
     std::optional<platform::SocketAddress> m_peer;
     bool m_stateSent = false;
+    bool m_playersReported = false;  // the state sent again once every player was asked for
     bool m_silent = false;
     std::uint64_t m_sets = 0;
     std::chrono::steady_clock::time_point m_started;

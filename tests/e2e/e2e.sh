@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# End-to-end: the headless program against the stand-in game over loopback UDP.
+# usage: e2e.sh RENNLUPE INSIM_SIM SCENARIO   (track | silence | nobody)
+set -u
+program=$1
+sim=$2
+scenario=$3
+
+work=$(mktemp -d)
+sim_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*"
+  echo "--- program output"; cat "$work/out.txt" 2>/dev/null
+  echo "--- program errors"; cat "$work/err.txt" 2>/dev/null
+  echo "--- stand-in game"; cat "$work/sim.txt" 2>/dev/null
+  exit 1
+}
+
+# Waits up to $2 seconds for a line matching $1 in the program's output.
+expect_line() {
+  local pattern=$1 seconds=${2:-10} i
+  for ((i = 0; i < seconds * 20; i++)); do
+    grep -q -- "$pattern" "$work/out.txt" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  fail "no line matching '$pattern' within $seconds s"
+}
+
+# A loopback address and a receive port of this run's own.
+address="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
+recv_port=$((20000 + ($$ * 7 + RANDOM) % 30000))
+
+cp "$program" "$work/rennlupe"
+chmod 755 "$work" "$work/rennlupe"
+
+start_sim() {
+  "$sim" --bind "$address" --cars 6 --rate 20 "$@" > "$work/sim.txt" 2>&1 &
+  sim_pid=$!
+  for ((i = 0; i < 100; i++)); do
+    grep -q listening "$work/sim.txt" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  fail "the stand-in game did not start"
+}
+
+stop_program() {
+  kill -TERM "$app_pid"
+  wait "$app_pid"
+  local status=$?
+  app_pid=""
+  return $status
+}
+
+case "$scenario" in
+track)
+  start_sim
+  (cd "$work" && exec ./rennlupe --headless --host "$address" --recv-port "$recv_port" \
+    --connect > out.txt 2> err.txt) &
+  app_pid=$!
+  expect_line "^status: Connected to LFS S2 0.7F$"
+  expect_line "^overlay text: x=.* text=.*[VH] - [0-9][0-9]:[0-9][0-9]:[0-9][0-9][0-9]"
+  expect_line "^overlay picture: show x=.* file=$work/schalten.jpg$"
+  expect_line "^overlay picture: hide x="
+  stop_program || fail "the program did not end with 0 on SIGTERM"
+  grep -q "closed" "$work/sim.txt" || fail "no close packet reached the game"
+  grep -q "^\[Positionen\]" "$work/rennlupe.ini" || fail "no settings file beside the program"
+  ;;
+silence)
+  start_sim --silent-after 1
+  (cd "$work" && exec ./rennlupe --headless --host "$address" --recv-port "$recv_port" \
+    --keepalive-ms 10 --connect > out.txt 2> err.txt) &
+  app_pid=$!
+  expect_line "^status: Connected to LFS"
+  expect_line "^status: No response in 2 minutes.. InSim running?$" 15
+  stop_program || fail "exit status"
+  ;;
+nobody)
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: needs root to run as nobody"; exit 0
+  fi
+  if [ "$(cat /proc/sys/net/ipv4/ip_unprivileged_port_start 2>/dev/null || echo 1024)" -le 50 ]; then
+    echo "skipped: ordinary users may bind port 50 here"; exit 0
+  fi
+  chown nobody "$work"
+  (cd "$work" && exec runuser -u nobody -- env XDG_CONFIG_HOME="$work" ./rennlupe --headless \
+    --connect > out.txt 2> err.txt) &
+  app_pid=$!
+  expect_line "^status: Could not create server socket! (permission denied: ports below 1024 need administrator rights here; use a port from 1024 up)$"
+  stop_program  # runuser reports the signal as its own exit status
+  ;;
+*)
+  echo "unknown scenario $scenario"; exit 2
+  ;;
+esac
+echo "passed: $scenario"
