@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -223,6 +225,51 @@ TEST_F(MainWindow, SliderPreviewShowsAndHidesTheShiftPicture) {
     const std::size_t shown = overlay.calls.size();
     form.Slider5.validate();
     EXPECT_GT(overlay.calls.size(), shown);
+}
+
+TEST_F(MainWindow, ADisconnectOrACloseFromInsideThePumpIsSafe) {
+    connect();
+    answer(support::verPacket("S2", "0.7F"));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    // The click waits in the loop; the pump at the end of the complete set runs it.
+    loop.post([&] { form.cmdConnect.click(); });
+    answer(support::mciPacket(1, 0, 100, {{.plid = 1, .node = 5, .lap = 1}}));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Connect"; }));
+    EXPECT_EQ(status(), "Disconnected..");
+    EXPECT_EQ(form.lngServerSocket, 0);
+
+    connect();
+    answer(support::verPacket("S2", "0.7F"));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    bool saved = false;
+    loop.post([&] { saved = form.Unload(); });
+    answer(support::mciPacket(1, 0, 100, {{.plid = 1, .node = 6, .lap = 1}}));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return saved; }));
+    EXPECT_EQ(form.cmdConnect.caption(), "Connect");
+}
+
+TEST_F(MainWindow, RandomDatagramsNeverStopTheWindow) {
+    connect();
+    answer(support::verPacket("S2", "0.7F"));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    std::mt19937 random(3);
+    for (int i = 0; i < 2000; ++i) {
+        Bytes datagram(random() % 1100);
+        for (auto& byte : datagram) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+        if (i % 3 == 0 && datagram.size() >= 3) {  // known identifiers with garbage after them
+            const char* ids[] = {"VER", "RST", "STA", "NPL", "MCI", "ACK"};
+            std::copy_n(ids[random() % 6], 3, datagram.begin());
+        }
+        answer(datagram);
+        if (i % 50 == 0) {
+            support::pumpRounds(loop);
+        }
+    }
+    support::pumpRounds(loop, 50);
+    form.cmdConnect.click();
+    EXPECT_EQ(status(), "Disconnected..");
 }
 
 }  // namespace
