@@ -39,7 +39,7 @@ expect_line() {
 address="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
 recv_port=$((20000 + ($$ * 7 + RANDOM) % 30000))
 
-cp "$program" "$work/rennlupe"
+cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 chmod 755 "$work" "$work/rennlupe"
 
 start_sim() {
