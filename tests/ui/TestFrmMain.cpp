@@ -125,6 +125,24 @@ TEST_F(MainWindow, HandshakeTriesThreeTimesThenGivesUp) {
     EXPECT_FALSE(form.KeepAlive.enabled());
     EXPECT_TRUE(form.txtRecvPort.enabled());
     EXPECT_EQ(idOf(game.receive()), "ISC");
+    form.KeepAlive.tick();  // the timer stopped itself: its tick does nothing more
+    EXPECT_TRUE(game.quiet());
+    EXPECT_EQ(status(), "No response in 3 tries. InSim running? (use: /insim 29999 in LFS)");
+}
+
+TEST_F(MainWindow, UnderTrafficEveryTickSendsOneAck) {
+    connect();
+    answer(support::verPacket("S2", "0.7F"));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    (void)game.receive();
+    (void)game.receive();
+    for (int tick = 0; tick < 4; ++tick) {
+        form.KeepAlive.tick();  // lngTimer 1 after the tick...
+        answer(support::packetOf("XYZ", 8));
+        ASSERT_TRUE(support::runUntil(loop, [&] { return form.lngTimer == 0; }));  // ...0 again
+        EXPECT_EQ(idOf(game.receive()), "ACK") << tick;
+    }
+    EXPECT_TRUE(game.quiet());
 }
 
 TEST_F(MainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
