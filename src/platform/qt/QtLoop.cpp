@@ -1,0 +1,312 @@
+#include "platform/qt/QtLoop.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMetaObject>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <exception>
+#include <iostream>
+#include <utility>
+
+namespace rennlupe::platform::qt {
+
+namespace {
+
+struct Code {
+    int code;
+    bool failed;
+};
+
+bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
+    int waiting = 0;
+    return ::ioctl(static_cast<int>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
+}
+
+}  // namespace
+
+QtLoop::QtLoop() : m_context(std::make_unique<QObject>()) {}
+
+QtLoop::~QtLoop() {
+    m_watches.clear();
+    m_timers.clear();
+    m_context.reset();
+}
+
+void QtLoop::watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) {
+    unwatch(descriptor);
+    auto entry = std::make_shared<Watch>();
+    entry->serial = m_nextSerial++;
+    entry->role = role;
+    entry->mask = mask;
+    entry->callback = std::move(callback);
+    entry->writeArmed = role != SocketRole::Listening;
+    entry->reader = new QSocketNotifier(descriptor, QSocketNotifier::Read, m_context.get());
+    entry->writer = new QSocketNotifier(descriptor, QSocketNotifier::Write, m_context.get());
+    const std::uint64_t serial = entry->serial;
+    const auto wake = [this, descriptor, serial] { activated(descriptor, serial); };
+    QObject::connect(entry->reader, &QSocketNotifier::activated, m_context.get(), wake);
+    QObject::connect(entry->writer, &QSocketNotifier::activated, m_context.get(), wake);
+    updateNotifiers(*entry);
+    m_watches[descriptor] = std::move(entry);
+}
+
+void QtLoop::unwatch(Descriptor descriptor) {
+    const auto found = m_watches.find(descriptor);
+    if (found == m_watches.end()) {
+        return;
+    }
+    retire(*found->second);
+    m_watches.erase(found);
+}
+
+void QtLoop::rearm(Descriptor descriptor, int code) {
+    const auto found = m_watches.find(descriptor);
+    if (found == m_watches.end()) {
+        return;
+    }
+    Watch& entry = *found->second;
+    if (code == kRead) {
+        entry.readArmed = true;
+    } else if (code == kWrite) {
+        entry.writeArmed = true;
+    } else if (code == kAccept) {
+        entry.acceptArmed = true;
+    }
+    updateNotifiers(entry);
+}
+
+EventLoop::TimerId QtLoop::startTimer(std::chrono::milliseconds interval,
+                                      std::function<void()> tick) {
+    const TimerId id = m_nextTimer++;
+    auto entry = std::make_shared<Timer>();
+    entry->tick = std::move(tick);
+    entry->timer = new QTimer(m_context.get());
+    entry->timer->setTimerType(Qt::PreciseTimer);
+    entry->timer->setInterval(interval);
+    QObject::connect(entry->timer, &QTimer::timeout, m_context.get(), [this, id] { fire(id); });
+    entry->timer->start();
+    m_timers[id] = std::move(entry);
+    return id;
+}
+
+void QtLoop::stopTimer(TimerId timer) {
+    const auto found = m_timers.find(timer);
+    if (found == m_timers.end()) {
+        return;
+    }
+    // Deleted later: the stop may come from the timer's own tick.
+    found->second->timer->stop();
+    found->second->timer->deleteLater();
+    m_timers.erase(found);
+}
+
+void QtLoop::post(std::function<void()> work) {
+    QMetaObject::invokeMethod(
+        m_context.get(), [work = std::move(work)] { invoke(work); }, Qt::QueuedConnection);
+}
+
+void QtLoop::processPending() {
+    if (m_inProcessPending) {
+        return;
+    }
+    m_inProcessPending = true;
+    QCoreApplication::processEvents();
+    m_inProcessPending = false;
+}
+
+void QtLoop::run() {
+    QEventLoop loop;
+    m_running.push_back(&loop);
+    loop.exec();
+    m_running.pop_back();
+}
+
+void QtLoop::quit() {
+    if (!m_running.empty()) {
+        m_running.back()->exit();
+    }
+}
+
+short QtLoop::pollEvents(const Watch& watch) {
+    if (watch.quiet) {
+        return 0;
+    }
+    int events = 0;
+    switch (watch.role) {
+    case SocketRole::Connecting:
+        events = POLLOUT;
+        break;
+    case SocketRole::Listening:
+        events = watch.acceptArmed && (watch.mask & kAccept) != 0 ? POLLIN : 0;
+        break;
+    case SocketRole::Connected:
+        if (watch.readArmed && (watch.mask & (kRead | kClose)) != 0) {
+            events |= POLLIN | POLLRDHUP;
+        }
+        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
+            events |= POLLOUT;
+        }
+        break;
+    case SocketRole::Datagram:
+        if (watch.readArmed && (watch.mask & kRead) != 0) {
+            events |= POLLIN;
+        }
+        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
+            events |= POLLOUT;
+        }
+        break;
+    }
+    return static_cast<short>(events);
+}
+
+void QtLoop::updateNotifiers(const Watch& watch) {
+    const short events = pollEvents(watch);
+    // A failed connect may show only as an error, which Qt reports to readers.
+    watch.reader->setEnabled((events & POLLIN) != 0 ||
+                             (watch.role == SocketRole::Connecting && !watch.quiet));
+    watch.writer->setEnabled((events & POLLOUT) != 0);
+}
+
+void QtLoop::retire(const Watch& watch) {
+    watch.reader->setEnabled(false);
+    watch.writer->setEnabled(false);
+    watch.reader->deleteLater();
+    watch.writer->deleteLater();
+}
+
+bool QtLoop::current(Descriptor descriptor, const std::shared_ptr<Watch>& entry) const {
+    const auto found = m_watches.find(descriptor);
+    return found != m_watches.end() && found->second == entry;
+}
+
+// The notifier only wakes the loop; what holds now is asked with a poll that
+// does not wait, and decided exactly as the poll loop decides it.
+void QtLoop::activated(Descriptor descriptor, std::uint64_t serial) {
+    const auto found = m_watches.find(descriptor);
+    if (found == m_watches.end() || found->second->serial != serial) {
+        return;
+    }
+    const std::shared_ptr<Watch> entry = found->second;
+    pollfd polled{static_cast<int>(descriptor), pollEvents(*entry), 0};
+    if (polled.events == 0 || ::poll(&polled, 1, 0) <= 0) {
+        updateNotifiers(*entry);
+        return;
+    }
+    const short revents = polled.revents;
+    // Closed without being unwatched: left out from now on, not polled in a spin.
+    if ((revents & POLLNVAL) != 0) {
+        entry->quiet = true;
+        updateNotifiers(*entry);
+        return;
+    }
+    std::vector<Code> codes;
+    const bool broken = (revents & (POLLERR | POLLHUP)) != 0;
+    switch (entry->role) {
+    case SocketRole::Connecting:
+        if (broken || (revents & POLLOUT) != 0) {
+            codes.push_back({kConnect, broken});
+            codes.push_back({kWrite, false});
+        }
+        break;
+    case SocketRole::Listening:
+        if ((revents & POLLIN) != 0) {
+            codes.push_back({kAccept, false});
+        }
+        break;
+    case SocketRole::Datagram:
+        if ((revents & (POLLIN | POLLERR)) != 0) {
+            codes.push_back({kRead, false});
+        }
+        if ((revents & POLLOUT) != 0) {
+            codes.push_back({kWrite, false});
+        }
+        break;
+    case SocketRole::Connected:
+        if (broken) {
+            codes.push_back({kClose, false});
+            break;
+        }
+        if ((revents & POLLRDHUP) != 0 &&
+            ((entry->mask & kRead) == 0 || peerEndedWithNothingLeft(descriptor))) {
+            codes.push_back({kClose, false});
+        } else if ((revents & POLLIN) != 0) {
+            codes.push_back({kRead, false});
+        }
+        if ((revents & POLLOUT) != 0) {
+            codes.push_back({kWrite, false});
+        }
+        break;
+    }
+    for (const Code& code : codes) {
+        if (!current(descriptor, entry)) {
+            return;
+        }
+        deliver(descriptor, entry, code.code, code.failed);
+    }
+    if (current(descriptor, entry)) {
+        updateNotifiers(*entry);
+    }
+}
+
+void QtLoop::deliver(Descriptor descriptor, const std::shared_ptr<Watch>& entry, int code,
+                     bool failed) {
+    if (entry->quiet) {
+        return;
+    }
+    bool wanted = false;
+    switch (code) {
+    case kRead:
+        wanted = std::exchange(entry->readArmed, false);
+        break;
+    case kWrite:
+        wanted = entry->role != SocketRole::Connecting && std::exchange(entry->writeArmed, false);
+        break;
+    case kAccept:
+        wanted = std::exchange(entry->acceptArmed, false);
+        break;
+    case kConnect:
+        wanted = entry->role == SocketRole::Connecting;
+        entry->role = SocketRole::Connected;
+        entry->quiet = failed;
+        break;
+    case kClose:
+        wanted = true;
+        entry->quiet = true;
+        break;
+    default:
+        break;
+    }
+    // Disarmed before the callback, so a pump inside it does not report the same again.
+    updateNotifiers(*entry);
+    if (wanted && (entry->mask & code) != 0) {
+        invoke([&] { entry->callback(descriptor, code); });
+    }
+}
+
+void QtLoop::fire(TimerId id) {
+    const auto found = m_timers.find(id);
+    if (found == m_timers.end()) {
+        return;
+    }
+    const std::shared_ptr<Timer> entry = found->second;
+    invoke([&] { entry->tick(); });
+}
+
+template <typename Callback>
+void QtLoop::invoke(Callback&& callback) noexcept {
+    try {
+        callback();
+    } catch (const std::exception& failure) {
+        std::cerr << "rennlupe: an event callback failed: " << failure.what() << '\n';
+    } catch (...) {
+        std::cerr << "rennlupe: an event callback failed with an unknown exception\n";
+    }
+}
+
+}  // namespace rennlupe::platform::qt

@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+
+#include <cstdlib>
+
+// Without a display the tests, and their listing at build time, still run.
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
