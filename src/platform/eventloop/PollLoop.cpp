@@ -1,9 +1,10 @@
 #include "platform/eventloop/PollLoop.h"
 
+#include "platform/eventloop/readiness.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,11 +27,6 @@ void writeSignal(int signal) {
     const auto byte = static_cast<unsigned char>(signal);
     [[maybe_unused]] const auto written = ::write(g_signalWrite, &byte, 1);
     errno = saved;
-}
-
-bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
-    int waiting = 0;
-    return ::ioctl(static_cast<int>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
 }
 
 }  // namespace
@@ -133,76 +129,11 @@ void PollLoop::onSignals(std::function<void(int signal)> handler) {
     ::sigaction(SIGTERM, &action, &g_previousTerm);
 }
 
-short PollLoop::pollEvents(const Watch& watch) {
-    if (watch.quiet) {
-        return 0;
-    }
-    int events = 0;
-    switch (watch.role) {
-    case SocketRole::Connecting:
-        events = POLLOUT;
-        break;
-    case SocketRole::Listening:
-        events = watch.acceptArmed && (watch.mask & kAccept) != 0 ? POLLIN : 0;
-        break;
-    case SocketRole::Connected:
-        if (watch.readArmed && (watch.mask & (kRead | kClose)) != 0) {
-            events |= POLLIN | POLLRDHUP;
-        }
-        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
-            events |= POLLOUT;
-        }
-        break;
-    case SocketRole::Datagram:
-        if (watch.readArmed && (watch.mask & kRead) != 0) {
-            events |= POLLIN;
-        }
-        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
-            events |= POLLOUT;
-        }
-        break;
-    }
-    return static_cast<short>(events);
-}
-
 void PollLoop::collect(std::vector<Event>& events, Descriptor descriptor, const Watch& watch,
                        short revents) {
-    const auto add = [&](int code, bool failed = false) {
-        events.push_back({descriptor, watch.serial, code, failed});
-    };
-    const bool broken = (revents & (POLLERR | POLLHUP)) != 0;
-    switch (watch.role) {
-    case SocketRole::Connecting:
-        if (broken || (revents & POLLOUT) != 0) {
-            add(kConnect, broken);
-            add(kWrite);
-        }
-        return;
-    case SocketRole::Listening:
-        if ((revents & POLLIN) != 0) {
-            add(kAccept);
-        }
-        return;
-    case SocketRole::Datagram:
-        if ((revents & (POLLIN | POLLERR)) != 0) {
-            add(kRead);
-        }
-        break;
-    case SocketRole::Connected:
-        if (broken) {
-            add(kClose);
-            return;
-        }
-        if ((revents & POLLRDHUP) != 0 &&
-            ((watch.mask & kRead) == 0 || peerEndedWithNothingLeft(descriptor))) {
-            add(kClose);
-        } else if ((revents & POLLIN) != 0) {
-            add(kRead);
-        }
-        break;
-    }
-    if ((revents & POLLOUT) != 0) {
-        add(kWrite);
+    const ReadinessCodes ready = readinessCodes(descriptor, watch, revents);
+    for (std::size_t i = 0; i < ready.count; ++i) {
+        events.push_back({descriptor, watch.serial, ready.codes[i].code, ready.codes[i].failed});
     }
 }
 
@@ -210,7 +141,7 @@ void PollLoop::round(int timeoutMilliseconds) {
     std::vector<pollfd> polled;
     polled.reserve(m_watches.size() + 1);
     for (const auto& [descriptor, entry] : m_watches) {
-        if (const short events = pollEvents(*entry); events != 0) {
+        if (const short events = pollEventsFor(*entry); events != 0) {
             polled.push_back({static_cast<int>(descriptor), events, 0});
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/eventloop/EventLoop.h"
+#include "platform/eventloop/WatchArming.h"
 
 #include <chrono>
 #include <cstdint>
@@ -40,15 +41,9 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    struct Watch {
-        std::uint64_t serial;
-        SocketRole role;
-        int mask;
+    struct Watch : WatchArming {
+        std::uint64_t serial = 0;
         SocketCallback callback;
-        bool readArmed = true;
-        bool writeArmed = true;
-        bool acceptArmed = true;
-        bool quiet = false;
     };
     struct Timer {
         std::chrono::milliseconds interval;
@@ -70,7 +65,6 @@ private:
     void runPosted();
     void readSignals();
     int waitMilliseconds() const;
-    static short pollEvents(const Watch& watch);
     template <typename Callback>
     static void invoke(Callback&& callback) noexcept;
 

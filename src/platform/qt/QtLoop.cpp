@@ -1,7 +1,8 @@
 #include "platform/qt/QtLoop.h"
 
+#include "platform/eventloop/readiness.h"
+
 #include <poll.h>
-#include <sys/ioctl.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -16,19 +17,7 @@
 
 namespace rennlupe::platform::qt {
 
-namespace {
-
-struct Code {
-    int code;
-    bool failed;
-};
-
-bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
-    int waiting = 0;
-    return ::ioctl(static_cast<int>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 QtLoop::QtLoop() : m_context(std::make_unique<QObject>()) {}
 
@@ -133,40 +122,8 @@ void QtLoop::quit() {
     }
 }
 
-short QtLoop::pollEvents(const Watch& watch) {
-    if (watch.quiet) {
-        return 0;
-    }
-    int events = 0;
-    switch (watch.role) {
-    case SocketRole::Connecting:
-        events = POLLOUT;
-        break;
-    case SocketRole::Listening:
-        events = watch.acceptArmed && (watch.mask & kAccept) != 0 ? POLLIN : 0;
-        break;
-    case SocketRole::Connected:
-        if (watch.readArmed && (watch.mask & (kRead | kClose)) != 0) {
-            events |= POLLIN | POLLRDHUP;
-        }
-        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
-            events |= POLLOUT;
-        }
-        break;
-    case SocketRole::Datagram:
-        if (watch.readArmed && (watch.mask & kRead) != 0) {
-            events |= POLLIN;
-        }
-        if (watch.writeArmed && (watch.mask & kWrite) != 0) {
-            events |= POLLOUT;
-        }
-        break;
-    }
-    return static_cast<short>(events);
-}
-
 void QtLoop::updateNotifiers(const Watch& watch) {
-    const short events = pollEvents(watch);
+    const short events = pollEventsFor(watch);
     // A failed connect may show only as an error, which Qt reports to readers.
     watch.reader->setEnabled((events & POLLIN) != 0 ||
                              (watch.role == SocketRole::Connecting && !watch.quiet));
@@ -193,7 +150,7 @@ void QtLoop::activated(Descriptor descriptor, std::uint64_t serial) {
         return;
     }
     const std::shared_ptr<Watch> entry = found->second;
-    pollfd polled{static_cast<int>(descriptor), pollEvents(*entry), 0};
+    pollfd polled{static_cast<int>(descriptor), pollEventsFor(*entry), 0};
     if (polled.events == 0 || ::poll(&polled, 1, 0) <= 0) {
         updateNotifiers(*entry);
         return;
@@ -205,49 +162,12 @@ void QtLoop::activated(Descriptor descriptor, std::uint64_t serial) {
         updateNotifiers(*entry);
         return;
     }
-    std::vector<Code> codes;
-    const bool broken = (revents & (POLLERR | POLLHUP)) != 0;
-    switch (entry->role) {
-    case SocketRole::Connecting:
-        if (broken || (revents & POLLOUT) != 0) {
-            codes.push_back({kConnect, broken});
-            codes.push_back({kWrite, false});
-        }
-        break;
-    case SocketRole::Listening:
-        if ((revents & POLLIN) != 0) {
-            codes.push_back({kAccept, false});
-        }
-        break;
-    case SocketRole::Datagram:
-        if ((revents & (POLLIN | POLLERR)) != 0) {
-            codes.push_back({kRead, false});
-        }
-        if ((revents & POLLOUT) != 0) {
-            codes.push_back({kWrite, false});
-        }
-        break;
-    case SocketRole::Connected:
-        if (broken) {
-            codes.push_back({kClose, false});
-            break;
-        }
-        if ((revents & POLLRDHUP) != 0 &&
-            ((entry->mask & kRead) == 0 || peerEndedWithNothingLeft(descriptor))) {
-            codes.push_back({kClose, false});
-        } else if ((revents & POLLIN) != 0) {
-            codes.push_back({kRead, false});
-        }
-        if ((revents & POLLOUT) != 0) {
-            codes.push_back({kWrite, false});
-        }
-        break;
-    }
-    for (const Code& code : codes) {
+    const ReadinessCodes ready = readinessCodes(descriptor, *entry, revents);
+    for (std::size_t i = 0; i < ready.count; ++i) {
         if (!current(descriptor, entry)) {
             return;
         }
-        deliver(descriptor, entry, code.code, code.failed);
+        deliver(descriptor, entry, ready.codes[i].code, ready.codes[i].failed);
     }
     if (current(descriptor, entry)) {
         updateNotifiers(*entry);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/eventloop/EventLoop.h"
+#include "platform/eventloop/WatchArming.h"
 
 #include <chrono>
 #include <cstdint>
@@ -39,18 +40,12 @@ public:
     void quit() override;
 
 private:
-    struct Watch {
-        std::uint64_t serial;
-        SocketRole role;
-        int mask;
+    struct Watch : WatchArming {
+        std::uint64_t serial = 0;
         SocketCallback callback;
         // Children of m_context: deleted later when retired, or with the loop.
         QSocketNotifier* reader = nullptr;
         QSocketNotifier* writer = nullptr;
-        bool readArmed = true;
-        bool writeArmed = true;
-        bool acceptArmed = true;
-        bool quiet = false;
     };
     struct Timer {
         QTimer* timer = nullptr;
@@ -61,7 +56,6 @@ private:
     void deliver(Descriptor descriptor, const std::shared_ptr<Watch>& entry, int code, bool failed);
     void fire(TimerId id);
     bool current(Descriptor descriptor, const std::shared_ptr<Watch>& entry) const;
-    static short pollEvents(const Watch& watch);
     static void updateNotifiers(const Watch& watch);
     static void retire(const Watch& watch);
     template <typename Callback>

@@ -1,0 +1,92 @@
+#include "platform/eventloop/readiness.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+
+namespace rennlupe::platform {
+
+namespace {
+
+bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
+    int waiting = 0;
+    return ::ioctl(static_cast<int>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
+}
+
+}  // namespace
+
+short pollEventsFor(const WatchArming& watch) {
+    if (watch.quiet) {
+        return 0;
+    }
+    int events = 0;
+    switch (watch.role) {
+    case SocketRole::Connecting:
+        events = POLLOUT;
+        break;
+    case SocketRole::Listening:
+        events = watch.acceptArmed && (watch.mask & EventLoop::kAccept) != 0 ? POLLIN : 0;
+        break;
+    case SocketRole::Connected:
+        if (watch.readArmed && (watch.mask & (EventLoop::kRead | EventLoop::kClose)) != 0) {
+            events |= POLLIN | POLLRDHUP;
+        }
+        if (watch.writeArmed && (watch.mask & EventLoop::kWrite) != 0) {
+            events |= POLLOUT;
+        }
+        break;
+    case SocketRole::Datagram:
+        if (watch.readArmed && (watch.mask & EventLoop::kRead) != 0) {
+            events |= POLLIN;
+        }
+        if (watch.writeArmed && (watch.mask & EventLoop::kWrite) != 0) {
+            events |= POLLOUT;
+        }
+        break;
+    }
+    return static_cast<short>(events);
+}
+
+ReadinessCodes readinessCodes(EventLoop::Descriptor descriptor, const WatchArming& watch,
+                              short revents) {
+    ReadinessCodes result;
+    const auto add = [&result](int code, bool failed = false) {
+        result.codes[result.count++] = Readiness{code, failed};
+    };
+    const bool broken = (revents & (POLLERR | POLLHUP)) != 0;
+    switch (watch.role) {
+    case SocketRole::Connecting:
+        if (broken || (revents & POLLOUT) != 0) {
+            add(EventLoop::kConnect, broken);
+            add(EventLoop::kWrite);
+        }
+        return result;
+    case SocketRole::Listening:
+        if ((revents & POLLIN) != 0) {
+            add(EventLoop::kAccept);
+        }
+        return result;
+    case SocketRole::Datagram:
+        if ((revents & (POLLIN | POLLERR)) != 0) {
+            add(EventLoop::kRead);
+        }
+        break;
+    case SocketRole::Connected:
+        if (broken) {
+            add(EventLoop::kClose);
+            return result;
+        }
+        if ((revents & POLLRDHUP) != 0 &&
+            ((watch.mask & EventLoop::kRead) == 0 || peerEndedWithNothingLeft(descriptor))) {
+            add(EventLoop::kClose);
+        } else if ((revents & POLLIN) != 0) {
+            add(EventLoop::kRead);
+        }
+        break;
+    }
+    if ((revents & POLLOUT) != 0) {
+        add(EventLoop::kWrite);
+    }
+    return result;
+}
+
+}  // namespace rennlupe::platform
