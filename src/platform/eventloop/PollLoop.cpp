@@ -46,10 +46,8 @@ PollLoop::~PollLoop() {
 void PollLoop::watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) {
     auto entry = std::make_shared<Watch>();
     entry->serial = m_nextSerial++;
-    entry->role = role;
-    entry->mask = mask;
+    static_cast<WatchArming&>(*entry) = armedFor(role, mask);
     entry->callback = std::move(callback);
-    entry->writeArmed = role != SocketRole::Listening;
     m_watches[descriptor] = std::move(entry);
 }
 
@@ -63,13 +61,7 @@ void PollLoop::rearm(Descriptor descriptor, int code) {
         return;
     }
     Watch& entry = *found->second;
-    if (code == kRead) {
-        entry.readArmed = true;
-    } else if (code == kWrite) {
-        entry.writeArmed = true;
-    } else if (code == kAccept) {
-        entry.acceptArmed = true;
-    }
+    rearmCode(entry, code);
 }
 
 EventLoop::TimerId PollLoop::startTimer(std::chrono::milliseconds interval,

@@ -14,6 +14,24 @@ bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
 
 }  // namespace
 
+WatchArming armedFor(SocketRole role, int mask) {
+    WatchArming watch;
+    watch.role = role;
+    watch.mask = mask;
+    watch.writeArmed = role != SocketRole::Listening;
+    return watch;
+}
+
+void rearmCode(WatchArming& watch, int code) {
+    if (code == EventLoop::kRead) {
+        watch.readArmed = true;
+    } else if (code == EventLoop::kWrite) {
+        watch.writeArmed = true;
+    } else if (code == EventLoop::kAccept) {
+        watch.acceptArmed = true;
+    }
+}
+
 short pollEventsFor(const WatchArming& watch) {
     if (watch.quiet) {
         return 0;

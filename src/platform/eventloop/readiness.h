@@ -20,6 +20,11 @@ struct ReadinessCodes {
     std::size_t count = 0;
 };
 
+// A new watch: everything armed but writing on a listening socket.
+WatchArming armedFor(SocketRole role, int mask);
+// The watcher acted on code (a read, an accept, a send that would block): report it again.
+void rearmCode(WatchArming& watch, int code);
+
 short pollEventsFor(const WatchArming& watch);
 ReadinessCodes readinessCodes(EventLoop::Descriptor descriptor, const WatchArming& watch,
                               short revents);

@@ -31,10 +31,8 @@ void QtLoop::watch(Descriptor descriptor, SocketRole role, int mask, SocketCallb
     unwatch(descriptor);
     auto entry = std::make_shared<Watch>();
     entry->serial = m_nextSerial++;
-    entry->role = role;
-    entry->mask = mask;
+    static_cast<WatchArming&>(*entry) = armedFor(role, mask);
     entry->callback = std::move(callback);
-    entry->writeArmed = role != SocketRole::Listening;
     entry->reader = new QSocketNotifier(descriptor, QSocketNotifier::Read, m_context.get());
     entry->writer = new QSocketNotifier(descriptor, QSocketNotifier::Write, m_context.get());
     const std::uint64_t serial = entry->serial;
@@ -60,13 +58,7 @@ void QtLoop::rearm(Descriptor descriptor, int code) {
         return;
     }
     Watch& entry = *found->second;
-    if (code == kRead) {
-        entry.readArmed = true;
-    } else if (code == kWrite) {
-        entry.writeArmed = true;
-    } else if (code == kAccept) {
-        entry.acceptArmed = true;
-    }
+    rearmCode(entry, code);
     updateNotifiers(entry);
 }
 
