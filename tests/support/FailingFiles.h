@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace rennlupe::support {
 
@@ -16,7 +17,12 @@ public:
 
     explicit FailingFiles(Step failAt = Step::None) : m_failAt(failAt) {}
 
-    std::string executablePath() const override { return m_real.executablePath(); }
+    // The program's executable as if it lay here, so its settings file goes beside it.
+    void placeExecutable(std::string path) { m_executable = std::move(path); }
+
+    std::string executablePath() const override {
+        return m_executable.empty() ? m_real.executablePath() : m_executable;
+    }
     char separator() const override { return m_real.separator(); }
     std::optional<std::string> read(const std::string& path) const override;
     bool exists(const std::string& path) const override { return m_real.exists(path); }
@@ -34,6 +40,7 @@ public:
     bool failed() const noexcept { return m_failed; }
 
 private:
+    std::string m_executable;
     bool failsNow(Step step);
 
     platform::PosixFiles m_real;

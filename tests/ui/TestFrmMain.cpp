@@ -1,10 +1,10 @@
 #include "ui/frmMain.h"
 
 #include "platform/eventloop/PollLoop.h"
+#include "support/FailingFiles.h"
 #include "support/gameLoopbackAddress.h"
 #include "support/makePackets.h"
 #include "support/ManualClock.h"
-#include "support/ProgramFolderFiles.h"
 #include "support/RecordingOverlayLibrary.h"
 #include "support/RecordingStatusWindow.h"
 #include "support/RecordingWindowStyle.h"
@@ -34,6 +34,7 @@ std::string idOf(const std::optional<Bytes>& datagram) {
 class MainWindow : public ::testing::Test {
 protected:
     MainWindow() {
+        files.placeExecutable(folder.file("rennlupe"));
         form.KeepAlive.setInterval(3600 * 1000);  // the tests tick it themselves
         form.Load();
     }
@@ -61,7 +62,7 @@ protected:
     std::string status() const { return form.StatusBar.PanelText(1); }
 
     support::TemporaryFolder folder;
-    support::ProgramFolderFiles files{folder.file("rennlupe")};
+    support::FailingFiles files;
     platform::PollLoop loop;
     support::RecordingStatusWindow statusWindow;
     support::RecordingOverlayLibrary overlay;
