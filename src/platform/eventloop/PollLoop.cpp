@@ -181,30 +181,8 @@ void PollLoop::deliver(const Event& event) {
     if (entry->quiet) {
         return;
     }
-    bool wanted = false;
-    switch (event.code) {
-    case kRead:
-        wanted = std::exchange(entry->readArmed, false);
-        break;
-    case kWrite:
-        wanted = entry->role != SocketRole::Connecting && std::exchange(entry->writeArmed, false);
-        break;
-    case kAccept:
-        wanted = std::exchange(entry->acceptArmed, false);
-        break;
-    case kConnect:
-        wanted = entry->role == SocketRole::Connecting;
-        entry->role = SocketRole::Connected;
-        entry->quiet = event.failed;
-        break;
-    case kClose:
-        wanted = true;
-        entry->quiet = true;
-        break;
-    default:
-        break;
-    }
-    if (wanted && (entry->mask & event.code) != 0) {
+    const bool tell = consumeReadiness(*entry, event.code, event.failed);
+    if (tell) {
         invoke([&] { entry->callback(event.descriptor, event.code); });
     }
 }

@@ -3,6 +3,8 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 
+#include <utility>
+
 namespace rennlupe::platform {
 
 namespace {
@@ -30,6 +32,33 @@ void rearmCode(WatchArming& watch, int code) {
     } else if (code == EventLoop::kAccept) {
         watch.acceptArmed = true;
     }
+}
+
+bool consumeReadiness(WatchArming& watch, int code, bool failed) {
+    bool wanted = false;
+    switch (code) {
+    case EventLoop::kRead:
+        wanted = std::exchange(watch.readArmed, false);
+        break;
+    case EventLoop::kWrite:
+        wanted = watch.role != SocketRole::Connecting && std::exchange(watch.writeArmed, false);
+        break;
+    case EventLoop::kAccept:
+        wanted = std::exchange(watch.acceptArmed, false);
+        break;
+    case EventLoop::kConnect:
+        wanted = watch.role == SocketRole::Connecting;
+        watch.role = SocketRole::Connected;
+        watch.quiet = failed;
+        break;
+    case EventLoop::kClose:
+        wanted = true;
+        watch.quiet = true;
+        break;
+    default:
+        break;
+    }
+    return wanted && (watch.mask & code) != 0;
 }
 
 short pollEventsFor(const WatchArming& watch) {

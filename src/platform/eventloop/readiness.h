@@ -25,6 +25,10 @@ WatchArming armedFor(SocketRole role, int mask);
 // The watcher acted on code (a read, an accept, a send that would block): report it again.
 void rearmCode(WatchArming& watch, int code);
 
+// A code is about to be delivered: disarm what it reports and update the role.
+// True when the watcher asked for it and it is still wanted.
+bool consumeReadiness(WatchArming& watch, int code, bool failed);
+
 short pollEventsFor(const WatchArming& watch);
 ReadinessCodes readinessCodes(EventLoop::Descriptor descriptor, const WatchArming& watch,
                               short revents);

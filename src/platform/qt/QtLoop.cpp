@@ -171,32 +171,10 @@ void QtLoop::deliver(Descriptor descriptor, const std::shared_ptr<Watch>& entry,
     if (entry->quiet) {
         return;
     }
-    bool wanted = false;
-    switch (code) {
-    case kRead:
-        wanted = std::exchange(entry->readArmed, false);
-        break;
-    case kWrite:
-        wanted = entry->role != SocketRole::Connecting && std::exchange(entry->writeArmed, false);
-        break;
-    case kAccept:
-        wanted = std::exchange(entry->acceptArmed, false);
-        break;
-    case kConnect:
-        wanted = entry->role == SocketRole::Connecting;
-        entry->role = SocketRole::Connected;
-        entry->quiet = failed;
-        break;
-    case kClose:
-        wanted = true;
-        entry->quiet = true;
-        break;
-    default:
-        break;
-    }
+    const bool tell = consumeReadiness(*entry, code, failed);
     // Disarmed before the callback, so a pump inside it does not report the same again.
     updateNotifiers(*entry);
-    if (wanted && (entry->mask & code) != 0) {
+    if (tell) {
         invoke([&] { entry->callback(descriptor, code); });
     }
 }
