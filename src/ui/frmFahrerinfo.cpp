@@ -1,13 +1,17 @@
 #include "ui/frmFahrerinfo.h"
 
 #include "platform/controls/makeLabelArray.h"
+#include "ui/wireSideWindowTransparency.h"
+
+#include <string>
 
 namespace rennlupe::ui {
 
 using platform::makeLabelArray;
 
-frmFahrerinfo::frmFahrerinfo()
-    : Frame1("Frame1", "Split und Rundenzeiten"),
+frmFahrerinfo::frmFahrerinfo(WindowStyle& style, bits::MessageLine& messages)
+    : window("frmFahrerinfo", std::string(kCaption)),
+      Frame1("Frame1", "Split und Rundenzeiten"),
       lblBeschriftung{platform::Label("lblBeschriftung(0)", "Fahrername"),
                       platform::Label("lblBeschriftung(1)", "Split 1"),
                       platform::Label("lblBeschriftung(2)", "Split 2"),
@@ -23,6 +27,9 @@ frmFahrerinfo::frmFahrerinfo()
       lblZeitzahl(makeLabelArray<kRows>("lblZeitzahl", "Label1")),
       lblNeueBestzeit(makeLabelArray<kRows>("lblNeueBestzeit", "neue BZ")),
       lblUID(makeLabelArray<kRows>("lblUID", "0")),
-      Slider1("Slider1", 128, 254) {}
+      Slider1("Slider1", 128, 254) {
+    window.setVisible(false);
+    wireSideWindowTransparency(Slider1, window, style, messages);
+}
 
 }  // namespace rennlupe::ui

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "bits/MessageLine.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Slider.h"
+#include "platform/controls/Window.h"
+#include "ui/WindowStyle.h"
 
 #include <array>
 #include <cstddef>
@@ -11,15 +14,17 @@
 namespace rennlupe::ui {
 
 // The driver-information window, "Fahrerinfo": a table of 20 rows, one per
-// player number. Its lblFahrer and lblUID rows hold the player table.
+// player number. Its lblFahrer and lblUID rows hold the player table; its
+// slider sets the window's opacity.
 class frmFahrerinfo {
 public:
     static constexpr std::string_view kCaption = "Fahrerinfo";
     static constexpr std::size_t kRows = 20;
     using Rows = std::array<platform::Label, kRows>;
 
-    frmFahrerinfo();
+    frmFahrerinfo(WindowStyle& style, bits::MessageLine& messages);
 
+    platform::Window window;
     platform::Frame Frame1;
     std::array<platform::Label, 6> lblBeschriftung;
     Rows lblFahrer;

@@ -41,6 +41,8 @@ void DigitsOnly(int& KeyAscii) {
 
 frmMain::frmMain(Parts parts)
     : StatusBar(parts.statusWindow),
+      fahrerinfo(parts.windowStyle, StatusBar),
+      abstaende(parts.windowStyle, StatusBar),
       InSimSocket(parts.loop, StatusBar, net::okSocket::kUdp),
       form1(parts.overlayLibrary, parts.files,
             {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}, StatusBar),
@@ -134,6 +136,8 @@ bool frmMain::Unload() {
         saved = m_sliderSettings.save(StatusBar, m_parts.errors);
         CloseDown();
         KeepAlive.setEnabled(false);
+        fahrerinfo.window.unload();
+        abstaende.window.unload();
     });
     return saved;
 }

@@ -20,6 +20,7 @@
 #include "settings/modEinstellungenSpeichern.h"
 #include "statusbar/StatusWindow.h"
 #include "statusbar/ucStatusbar.h"
+#include "ui/frmAbstaende.h"
 #include "ui/frmFahrerinfo.h"
 #include "ui/MainDispatchHost.h"
 #include "ui/SliderSettings.h"
@@ -113,8 +114,9 @@ public:
 
     std::int32_t lngTimer = 0;
 
-    frmFahrerinfo fahrerinfo;
     statusbar::ucStatusbar StatusBar;
+    frmFahrerinfo fahrerinfo;
+    frmAbstaende abstaende;
     net::okSocket InSimSocket;
     overlay::Form1 form1;
     insim::RaceState race;

@@ -3,6 +3,7 @@
 #include "insim/DispatchHost.h"
 #include "support/RecordingMessageLine.h"
 #include "support/RecordingSender.h"
+#include "support/RecordingWindowStyle.h"
 #include "ui/frmFahrerinfo.h"
 
 #include <functional>
@@ -45,8 +46,9 @@ public:
     // Forgets what was recorded, so a long run stays small.
     void clearRecords();
 
-    ui::frmFahrerinfo fahrerinfo;
     RecordingMessageLine line;
+    RecordingWindowStyle windowStyle;
+    ui::frmFahrerinfo fahrerinfo{windowStyle, line};
     RecordingSender sender;
     // "TextInDX:...", "GrafikInDXZeigen:file", "GrafikInDXVerbergen:file", "Neustart".
     std::vector<std::string> calls;

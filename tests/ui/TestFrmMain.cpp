@@ -228,11 +228,16 @@ TEST_F(MainWindow, ChatSendsOnEnterOnlyWhatWasTyped) {
     EXPECT_EQ(form.txtSend.text(), "");
 }
 
-TEST_F(MainWindow, UnloadWritesTheSlidersAndClosesTheLink) {
+TEST_F(MainWindow, UnloadWritesTheSlidersClosesTheLinkThenTheSideWindows) {
     connect();
     form.Slider3.setValue(300);
+    std::vector<std::string> unloaded;
+    for (platform::Window* window : {&form.fahrerinfo.window, &form.abstaende.window}) {
+        window->Unload.connect([&unloaded, window] { unloaded.push_back(window->name()); });
+    }
     EXPECT_TRUE(form.Unload());
     EXPECT_EQ(idOf(game.receive()), "ISC");
+    EXPECT_EQ(unloaded, (std::vector<std::string>{"frmFahrerinfo", "frmAbstaende"}));
     const std::string ini = support::TemporaryFolder::read(folder.file("rennlupe.ini"));
     EXPECT_NE(ini.find("[Positionen]"), std::string::npos);
     EXPECT_NE(ini.find("Farbe=300"), std::string::npos);

@@ -29,6 +29,12 @@ void Slider::scrollTo(int value) {
     }
 }
 
+void Slider::click() {
+    if (enabled()) {
+        Click.raise();
+    }
+}
+
 bool Slider::validate() {
     bool cancel = false;
     Validate.raise(cancel);

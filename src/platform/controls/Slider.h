@@ -22,8 +22,11 @@ public:
     void scrollTo(int value);
     // The slider is about to lose the focus; a handler may cancel that.
     bool validate();
+    // The user let go of the slider, or stepped it with a key or a click on its track.
+    void click();
 
     Event<> Scroll;
+    Event<> Click;
     Event<> Change;
     Event<bool&> Validate;
 

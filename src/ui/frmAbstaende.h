@@ -1,0 +1,40 @@
+#pragma once
+
+#include "bits/MessageLine.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Slider.h"
+#include "platform/controls/Window.h"
+#include "ui/WindowStyle.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace rennlupe::ui {
+
+// The gap window, "Rangliste der Fahrer": a table of 20 rows that the program
+// creates but never fills. Its slider sets the window's opacity.
+class frmAbstaende {
+public:
+    static constexpr std::string_view kCaption = "Rangliste der Fahrer";
+    static constexpr std::size_t kRows = 20;
+    using Rows = std::array<platform::Label, kRows>;
+
+    frmAbstaende(WindowStyle& style, bits::MessageLine& messages);
+
+    platform::Window window;
+    platform::Label Label3;
+    platform::Label Label1;
+    platform::Label lblBeschriftung;
+    platform::Label Label2;
+    Rows lblPosition;
+    Rows lblID;
+    Rows lblFahrer;
+    Rows lblRunde;
+    Rows lblNode;
+    Rows lblZeit;
+    Rows lblAbstand;
+    platform::Slider sldTrans;
+};
+
+}  // namespace rennlupe::ui

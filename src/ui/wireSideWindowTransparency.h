@@ -1,0 +1,14 @@
+#pragma once
+
+#include "bits/MessageLine.h"
+#include "platform/controls/Slider.h"
+#include "platform/controls/Window.h"
+#include "ui/WindowStyle.h"
+
+namespace rennlupe::ui {
+
+// A side window's slider: a click sets the window's opacity to the slider's value.
+void wireSideWindowTransparency(platform::Slider& slider, platform::Window& window,
+                                WindowStyle& style, bits::MessageLine& messages);
+
+}  // namespace rennlupe::ui
