@@ -115,6 +115,10 @@ void frmMain::wireHandlers() {
 
 void frmMain::Load() {
     guarded("frmMain_Load", [this] {
+        auto windowFont = std::make_shared<statusbar::FontObject>();
+        windowFont->setName(std::string(kFontName));
+        windowFont->setSize(kFontSize);
+        StatusBar.Load(std::move(windowFont));  // the status bar draws in the window's font
         Neustart();
         for (platform::Control* control : std::initializer_list<platform::Control*>{
                  &cmdConnect, &txtSendPort, &txtRecvPort, &txtPassword, &txtIP, &txtSend, &cmdSend,

@@ -45,6 +45,8 @@ public:
     static constexpr std::string_view kWelcome =
         "Willkommen! Ports, Passwort, ggf. IP eintragen und connecten ...";
     static constexpr std::int32_t kInSimPort = 29999;
+    static constexpr std::string_view kFontName = "Tahoma";
+    static constexpr double kFontSize = 8.25;
 
     struct Parts {
         platform::EventLoop& loop;
