@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/controls/Slider.h"
+
+#include <QSlider>
+
+class QFocusEvent;
+
+namespace rennlupe::platform::qt {
+
+// Dragging, arrow and page keys raise the slider's Scroll; letting go or a
+// single step raises Click; the focus moving to another control, Validate.
+class BoundSlider final : public QSlider {
+public:
+    BoundSlider(Slider& slider, QWidget* parent);
+    void refresh();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    Slider& m_slider;
+    bool m_showing = false;
+};
+
+}  // namespace rennlupe::platform::qt

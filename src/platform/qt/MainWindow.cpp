@@ -1,0 +1,125 @@
+#include "platform/qt/MainWindow.h"
+
+#include "platform/qt/BoundButton.h"
+#include "platform/qt/BoundCheckBox.h"
+#include "platform/qt/BoundFrame.h"
+#include "platform/qt/BoundImage.h"
+#include "platform/qt/BoundLabel.h"
+#include "platform/qt/BoundListBox.h"
+#include "platform/qt/BoundSlider.h"
+#include "platform/qt/BoundTextBox.h"
+#include "platform/qt/fenced.h"
+#include "platform/qt/followControl.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QIcon>
+
+#include <array>
+
+namespace rennlupe::platform::qt {
+
+namespace {
+
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+template <typename Bound, typename Control, typename... Extra>
+Bound& place(Control& control, QWidget& parent, ControlWidgets& widgets, Place at,
+             Extra&&... extra) {
+    auto* widget = new Bound(control, std::forward<Extra>(extra)..., &parent);
+    widget->setGeometry(at.left, at.top, at.width, at.height);
+    widgets.add(control, *widget);
+    return *widget;
+}
+
+QFont windowFont() {
+    QFont font(toQString(std::string(ui::frmMain::kFontName)));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(ui::frmMain::kFontSize);
+    return font;
+}
+
+// One caption above its slider, rows 46 pixels apart inside the group.
+void placeSliderRow(Label& caption, Slider& slider, QWidget& group, ControlWidgets& widgets,
+                    int row) {
+    const int top = 20 + row * 46;
+    place<BoundLabel>(caption, group, widgets, {10, top, 200, 17});
+    place<BoundSlider>(slider, group, widgets, {8, top + 18, 224, 22});
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(toQString(std::string(ui::frmMain::kCaption)));
+    setWindowIcon(QIcon(QString::fromLatin1(kBuiltInLogo)));
+    setFont(windowFont());
+    setFixedSize(kClientWidth, kClientHeight);
+}
+
+void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
+    auto& connection = place<BoundFrame>(form.Frame1, *this, widgets, {4, 0, 489, 150});
+    place<BoundButton>(form.cmdConnect, connection, widgets, {8, 16, 100, 25});
+    place<BoundLabel>(form.lblSendPort, connection, widgets, {8, 52, 86, 17});
+    place<BoundTextBox>(form.txtSendPort, connection, widgets, {96, 50, 110, 20});
+    place<BoundLabel>(form.lblRecv, connection, widgets, {8, 76, 86, 17});
+    place<BoundTextBox>(form.txtRecvPort, connection, widgets, {96, 74, 110, 20});
+    place<BoundLabel>(form.lblPassword, connection, widgets, {8, 100, 86, 17});
+    place<BoundTextBox>(form.txtPassword, connection, widgets, {96, 98, 110, 20})
+        .setEchoMode(QLineEdit::Password);
+    place<BoundLabel>(form.Label2, connection, widgets, {8, 124, 86, 17});
+    place<BoundTextBox>(form.txtIP, connection, widgets, {96, 122, 110, 20});
+    place<BoundImage>(form.Image1, connection, widgets, {236, 16, 240, 90},
+                      QString::fromLatin1(kBuiltInLogo));
+    place<BoundLabel>(form.lblChat, connection, widgets, {236, 124, 40, 17});
+    place<BoundTextBox>(form.txtSend, connection, widgets, {278, 122, 200, 20});
+    // 9360 twips from the group's left edge: beyond its width, so never in view.
+    place<BoundButton>(form.cmdSend, connection, widgets, {624, 120, 60, 24});
+    place<BoundButton>(form.cmdStartRaceTracker, connection, widgets, {236, 110, 130, 24});
+    place<BoundCheckBox>(form.Check1, connection, widgets, {370, 110, 110, 20});
+
+    auto& text = place<BoundFrame>(form.Frame6, *this, widgets, {4, 154, 242, 210});
+    const std::array<std::pair<Label*, Slider*>, 4> textRows{{{&form.lblSlider1, &form.Slider1},
+                                                             {&form.lblSlider2, &form.Slider2},
+                                                             {&form.lblSlider3, &form.Slider3},
+                                                             {&form.lblSlider4, &form.Slider4}}};
+    for (int row = 0; row < 4; ++row) {
+        const auto& [caption, slider] = textRows[static_cast<std::size_t>(row)];
+        placeSliderRow(*caption, *slider, text, widgets, row);
+    }
+    auto& picture = place<BoundFrame>(form.Frame7, *this, widgets, {251, 154, 242, 210});
+    placeSliderRow(form.lblSlider5, form.Slider5, picture, widgets, 0);
+    placeSliderRow(form.lblSlider6, form.Slider6, picture, widgets, 1);
+
+    // Race information the dispatcher keeps; hidden, as the controls say.
+    auto& viewed = place<BoundFrame>(form.Frame3, *this, widgets, {4, 368, 489, 60});
+    auto& driver = place<BoundLabel>(form.lblGezeigterFahrer, viewed, widgets, {8, 16, 300, 22});
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPointSize(12);
+    bold.setBold(true);
+    driver.setFont(bold);
+    place<BoundLabel>(form.lblMeineID, viewed, widgets, {320, 16, 40, 17});
+    place<BoundLabel>(form.lblLap, viewed, widgets, {360, 16, 40, 17});
+    place<BoundLabel>(form.lblStreckennodes, viewed, widgets, {400, 16, 40, 17});
+    place<BoundLabel>(form.Label3, viewed, widgets, {440, 16, 40, 17});
+    place<BoundLabel>(form.Label5, viewed, widgets, {440, 36, 40, 17});
+    auto& race = place<BoundFrame>(form.Frame5, *this, widgets, {712, 0, 240, 150});
+    place<BoundListBox>(form.List1, race, widgets, {8, 16, 224, 126});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_closed) {
+        m_closed = true;
+        if (closing) {
+            fenced("closing the window", closing);
+        }
+    }
+    event->accept();
+}
+
+}  // namespace rennlupe::platform::qt

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/controls/Control.h"
+#include "platform/qt/fenced.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace rennlupe::platform::qt {
+
+inline QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Enabled and visible, which every control shares.
+inline void showCommonState(QWidget& widget, const Control& control) {
+    widget.setEnabled(control.enabled());
+    widget.setVisible(control.visible());
+}
+
+// Shows the control's state now and after every change, while the widget lives;
+// the controls outlive their widgets, so a change after the window is gone is ignored.
+template <typename Widget>
+void followControl(Widget& widget, Control& control) {
+    QPointer<Widget> alive(&widget);
+    control.Changed.connect([alive] {
+        if (alive) {
+            fenced("showing a control", [&alive] { alive->refresh(); });
+        }
+    });
+    widget.refresh();
+}
+
+}  // namespace rennlupe::platform::qt

@@ -1,0 +1,30 @@
+#include "platform/qt/labelGrid.h"
+
+namespace rennlupe::platform::qt {
+
+QFont gridFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.0);
+    return font;
+}
+
+BoundLabel& addGridLabel(Label& label, QWidget& parent, ControlWidgets& widgets, int left, int top,
+                         int width) {
+    auto* shown = new BoundLabel(label, &parent);
+    shown->setFont(gridFont());
+    shown->setGeometry(left, top, width, kGridRowHeight);
+    widgets.add(label, *shown);
+    return *shown;
+}
+
+void addGridColumn(std::span<Label> rows, QWidget& parent, ControlWidgets& widgets, int left,
+                   int top, int width) {
+    int rowTop = top;
+    for (Label& row : rows) {
+        addGridLabel(row, parent, widgets, left, rowTop, width);
+        rowTop += kGridRowHeight;
+    }
+}
+
+}  // namespace rennlupe::platform::qt
