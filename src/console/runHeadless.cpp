@@ -21,6 +21,10 @@ int runHeadless(std::span<const std::string_view> args, std::ostream& out, std::
         out << HeadlessOptions::usage();
         return 0;
     }
+    return runHeadless(options, out, err);
+}
+
+int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream& err) {
     platform::PollLoop loop;
     ConsoleStatusWindow statusWindow(out);
     ConsoleOverlayLibrary overlayLibrary(out);

@@ -45,6 +45,15 @@ TEST(InsimSimExecutable, HelpBadOptionsAndABoundedRun) {
     const ToolRun bounded = runTool("--bind " + address + " --port 29999 --run-for 0.2");
     EXPECT_EQ(bounded.exitCode, 0);
     EXPECT_EQ(bounded.output, "listening " + address + ":29999\nstopped\n");
+
+    // A port for the program to receive on: a number, then the tool ends.
+    const ToolRun free = runTool("--bind " + address + " --free-port");
+    EXPECT_EQ(free.exitCode, 0);
+    const int port = std::stoi(free.output);
+    EXPECT_GT(port, 0);
+    EXPECT_LE(port, 65535);
+    EXPECT_EQ(free.output, std::to_string(port) + "\n");
+    EXPECT_EQ(runTool("--bind 10.255.255.1 --free-port").exitCode, 1);
 }
 
 }  // namespace

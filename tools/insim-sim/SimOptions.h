@@ -19,6 +19,7 @@ struct SimOptions {
     std::string password{};
     std::uint32_t seed = 1;
     std::optional<double> runFor{};
+    bool freePort = false;  // only print a port for the program to receive on
     bool help = false;
 };
 

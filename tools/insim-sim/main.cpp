@@ -1,3 +1,4 @@
+#include "insim-sim/freeUdpPort.h"
 #include "insim-sim/parseSimOptions.h"
 #include "insim-sim/StandInGame.h"
 #include "platform/eventloop/PollLoop.h"
@@ -25,6 +26,15 @@ int main(int argc, char** argv) {
     if (platform::startup() != 0) {
         std::cerr << "insim-sim: the network library could not start\n";
         return 1;
+    }
+    if (options->freePort) {
+        const auto port = tools::freeUdpPort(options->bind);
+        if (!port) {
+            std::cerr << "insim-sim: no free UDP port on " << options->bind << "\n";
+            return 1;
+        }
+        std::cout << *port << std::endl;
+        return 0;
     }
     platform::PollLoop loop;
     tools::StandInGame game(loop, *options, std::cout);

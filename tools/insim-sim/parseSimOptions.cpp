@@ -24,6 +24,7 @@ constexpr std::string_view kUsage =
     "  --password P         admin password the initialisation must carry\n"
     "  --seed N             seed of the simulation's random numbers (default 1)\n"
     "  --run-for S          stop by itself after S seconds\n"
+    "  --free-port          print a free UDP port of the bind address, then end\n"
     "  --help               show this text\n";
 
 constexpr std::array<std::string_view, 11> kValueOptions = {
@@ -51,6 +52,10 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
         const std::string_view name = arguments[i];
         if (name == "--help") {
             options.help = true;
+            continue;
+        }
+        if (name == "--free-port") {
+            options.freePort = true;
             continue;
         }
         if (std::find(kValueOptions.begin(), kValueOptions.end(), name) == kValueOptions.end()) {

@@ -31,10 +31,9 @@ AbstaendeWindow::AbstaendeWindow(ui::frmAbstaende& form, ControlWidgets& widgets
     addGridLabel(form.lblBeschriftung, *this, widgets, kColumns[3].left, kHeadingTop,
                  kColumns[3].width);
     addGridLabel(form.Label2, *this, widgets, kColumns[6].left, kHeadingTop, kColumns[6].width);
-    const std::array<ui::frmAbstaende::Rows*, 7> columns{&form.lblPosition, &form.lblID,
-                                                         &form.lblFahrer,   &form.lblRunde,
-                                                         &form.lblNode,     &form.lblZeit,
-                                                         &form.lblAbstand};
+    const std::array<ui::frmAbstaende::Rows*, 7> columns{
+        &form.lblPosition, &form.lblID,   &form.lblFahrer, &form.lblRunde,
+        &form.lblNode,     &form.lblZeit, &form.lblAbstand};
     for (std::size_t column = 0; column < columns.size(); ++column) {
         addGridColumn(*columns[column], *this, widgets, kColumns[column].left, kFirstRowTop,
                       kColumns[column].width);

@@ -32,8 +32,7 @@ constexpr int kFirstRowTop = 40;
 
 }  // namespace
 
-FahrerinfoWindow::FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widgets,
-                                   QWidget* owner)
+FahrerinfoWindow::FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widgets, QWidget* owner)
     : BoundWindow(form.window, owner) {
     widgets.add(form.window, *this);
     setFixedSize(620, 440);
@@ -45,9 +44,8 @@ FahrerinfoWindow::FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widg
                      kHeadingTop, kColumns[heading].width);
     }
     const std::array<ui::frmFahrerinfo::Rows*, 9> columns{
-        &form.lblFahrer, &form.lblSP1,         &form.lblSp2,
-        &form.lblSP3,    &form.lblLap,         &form.lbllapcounter,
-        &form.lblZeitzahl, &form.lblNeueBestzeit, &form.lblUID};
+        &form.lblFahrer,     &form.lblSP1,      &form.lblSp2,          &form.lblSP3, &form.lblLap,
+        &form.lbllapcounter, &form.lblZeitzahl, &form.lblNeueBestzeit, &form.lblUID};
     for (std::size_t column = 0; column < columns.size(); ++column) {
         addGridColumn(*columns[column], *frame, widgets, kColumns[column].left, kFirstRowTop,
                       kColumns[column].width);

@@ -85,9 +85,9 @@ void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
 
     auto& text = place<BoundFrame>(form.Frame6, *this, widgets, {4, 154, 242, 210});
     const std::array<std::pair<Label*, Slider*>, 4> textRows{{{&form.lblSlider1, &form.Slider1},
-                                                             {&form.lblSlider2, &form.Slider2},
-                                                             {&form.lblSlider3, &form.Slider3},
-                                                             {&form.lblSlider4, &form.Slider4}}};
+                                                              {&form.lblSlider2, &form.Slider2},
+                                                              {&form.lblSlider3, &form.Slider3},
+                                                              {&form.lblSlider4, &form.Slider4}}};
     for (int row = 0; row < 4; ++row) {
         const auto& [caption, slider] = textRows[static_cast<std::size_t>(row)];
         placeSliderRow(*caption, *slider, text, widgets, row);

@@ -18,8 +18,9 @@ void QtWindowStyle::MakeFlat(platform::Control& control) {
     // A thin line in the window's mid tone in place of the sunken edge.
     if (auto* box = qobject_cast<QLineEdit*>(widget)) {
         box->setFrame(false);
-        box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(mid); "
-                                          "padding: 1px; background: palette(base); }"));
+        box->setStyleSheet(
+            QStringLiteral("QLineEdit { border: 1px solid palette(mid); "
+                           "padding: 1px; background: palette(base); }"));
     } else if (qobject_cast<QPushButton*>(widget) != nullptr) {
         widget->setStyleSheet(QStringLiteral(
             "QPushButton { border: 1px solid palette(mid); background: palette(button); "

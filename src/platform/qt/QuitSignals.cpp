@@ -2,9 +2,9 @@
 
 #include "platform/qt/fenced.h"
 
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <array>
 #include <utility>

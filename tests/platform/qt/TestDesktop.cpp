@@ -44,7 +44,8 @@ protected:
     void startConnected() {
         const std::string freePort = std::to_string(support::UdpPeer().address().port);
         start({gameAddress, freePort, std::nullopt, true});
-        ASSERT_EQ(desktop.form().lngServerSocket != 0, true) << desktop.form().StatusBar.PanelText(1);
+        ASSERT_EQ(desktop.form().lngServerSocket != 0, true)
+            << desktop.form().StatusBar.PanelText(1);
     }
 
     template <typename Widget>
@@ -198,7 +199,10 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartAndClosingWritesThemAndEndsTheLink
     EXPECT_TRUE(gameReceives("ISC").has_value());
     const std::string ini = support::TemporaryFolder::read(folder.file("rennlupe.ini"));
     EXPECT_NE(ini.find("Farbe=300"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("Gr\xF6\xDF" "e=1"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Gr\xF6\xDF"
+                       "e=1"),
+              std::string::npos)
+        << ini;
     EXPECT_NE(ini.find("Grafik X=1000"), std::string::npos) << ini;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(desktop.fahrerinfoWindow(), nullptr);
