@@ -24,13 +24,9 @@ namespace rennlupe::platform::qt {
 
 class StatusPanels;
 
-// The status bar's own window inside its host, holding the status window
-// (StatusPanels) and the fonts, image lists and icons the bar asks for. What
-// happens to it is reported to the attached bar; nothing before attach().
-//
-// Docked, it spans the host's width at the host's bottom edge. When the host
-// has put it in a layout, the layout places it and docking only fixes the
-// height, so the two never fight over the geometry.
+// The bar's own window in its host: it holds the status window and the fonts,
+// image lists and icons, and reports to the attached bar. Docked at the host's
+// bottom, unless the host put it in a layout: then the layout places it.
 class QtStatusWindow final : public QWidget, public statusbar::StatusWindow {
     Q_OBJECT
 
