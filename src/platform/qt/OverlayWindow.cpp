@@ -86,7 +86,8 @@ void OverlayWindow::showText(const TextBlock& block) {
     }
     m_text = block;
     m_outline = std::max<qreal>(1, block.pixelSize / 14.0);
-    m_textPath = textPath(block);
+    // Left out when invisible: without a compositor its pixels would show black.
+    m_textPath = block.colour.alpha() != 0 ? textPath(block) : QPainterPath();
     refresh();
 }
 

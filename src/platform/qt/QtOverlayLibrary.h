@@ -10,8 +10,9 @@
 
 namespace rennlupe::platform::qt {
 
-// The drawing library as a window of the program's own over the game. A size
-// of 0 draws at kDefaultPixelSize; a picture that cannot be read shows nothing.
+// The drawing library as a window of the program's own over the game, made
+// after the application object. A size of 0 draws at kDefaultPixelSize; a
+// picture that cannot be read shows nothing.
 class QtOverlayLibrary final : public overlay::OverlayLibrary {
 public:
     static constexpr int kDefaultPixelSize = 16;

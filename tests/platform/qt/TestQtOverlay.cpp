@@ -87,6 +87,10 @@ TEST(QtOverlay, DrawsTheTextBlockLineByLineAtTheSliders) {
     EXPECT_FALSE(window.isVisible());
     rig.library.GPML_ShowText(-1);
     EXPECT_TRUE(window.isVisible());
+    // Fully transparent text is nothing to show.
+    rig.library.GPML_SetTextMultilineData(10, 10, "V", 0x00FF0000, 0, 24, -1, 300, 400, 1);
+    rig.library.GPML_ShowText(-1);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(rig.line.messages().empty());
 }
 
