@@ -25,10 +25,6 @@ QImage grabbed(OverlayWindow& window) {
     return window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-QRect everywhere(const QImage& image) {
-    return image.rect();
-}
-
 TEST(QtOverlay, DrawsTheTextBlockLineByLineAtTheSliders) {
     Rig rig;
     OverlayWindow& window = rig.library.window();
@@ -37,7 +33,7 @@ TEST(QtOverlay, DrawsTheTextBlockLineByLineAtTheSliders) {
     rig.form.TextInDX("V - 1.23");
     ASSERT_TRUE(window.isVisible());
     QImage image = grabbed(window);
-    const QRect one = textBox(image, everywhere(image));
+    const QRect one = textBox(image, image.rect());
     ASSERT_FALSE(one.isEmpty());
     EXPECT_GE(one.left(), Rig::kTextX);
     EXPECT_LT(one.left(), Rig::kTextX + Rig::kTextSize / 2);
@@ -73,13 +69,13 @@ TEST(QtOverlay, DrawsTheTextBlockLineByLineAtTheSliders) {
     // A leading carriage return is an empty first line.
     rig.form.TextInDX("\rV - 1.23");
     image = grabbed(window);
-    EXPECT_EQ(textBox(image, everywhere(image)), second);
+    EXPECT_EQ(textBox(image, image.rect()), second);
 
     // Size 0 still draws readable text.
     rig.Slider4.setValue(0);
     rig.form.TextInDX("V - 1.23");
     image = grabbed(window);
-    const QRect unsized = textBox(image, everywhere(image));
+    const QRect unsized = textBox(image, image.rect());
     EXPECT_GE(unsized.height(), 8);
 
     // Only the text was shown, so hiding it leaves nothing to show.
@@ -122,7 +118,7 @@ TEST(QtOverlay, ShowsAndHidesThePictureFromTheProgramFolder) {
     image = grabbed(window);
     EXPECT_FALSE(isPicture(image.pixel(picture.center())));
     EXPECT_FALSE(window.mask().intersects(picture));
-    EXPECT_FALSE(textBox(image, everywhere(image)).isEmpty());
+    EXPECT_FALSE(textBox(image, image.rect()).isEmpty());
 
     // The path is UTF-8; a file that is missing or not a picture shows nothing.
     rig.library.GPML_ShowText(0);
