@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QPoint>
+#include <QRegion>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QPaintEvent;
+
+namespace rennlupe::platform::qt {
+
+// A click-through window over the whole screen that shows the text block and
+// the picture. Its shape is what it draws, so it needs no compositor: a plain
+// translucent window would show as a black rectangle without one.
+class OverlayWindow final : public QWidget {
+public:
+    struct TextBlock {
+        QPoint topLeft;  // screen pixels
+        QString text;    // lines separated by a carriage return alone
+        QColor colour;
+        int pixelSize = 0;
+
+        bool operator==(const TextBlock&) const = default;
+    };
+
+    OverlayWindow();
+
+    void showText(const TextBlock& block);
+    void hideText();
+    void showPicture(const QImage& picture, QPoint topLeft);
+    void hidePicture();
+
+    // The size of the screen the window is on; empty when there is none.
+    QSize screenSize() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void refresh();
+    void scheduleRestack();
+    void restack();
+
+    std::optional<TextBlock> m_text;
+    QPainterPath m_textPath;
+    qreal m_outline = 1;
+    QImage m_picture;
+    QPoint m_pictureTopLeft;
+    bool m_pictureShown = false;
+    QRegion m_shape;
+    bool m_restackPending = false;
+    bool m_restacking = false;
+    bool m_restackAgain = false;
+};
+
+}  // namespace rennlupe::platform::qt
