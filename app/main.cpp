@@ -1,4 +1,6 @@
+#include "console/HeadlessOptions.h"
 #include "console/runHeadless.h"
+#include "desktop.h"
 
 #include <algorithm>
 #include <iostream>
@@ -6,10 +8,20 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    using rennlupe::console::HeadlessOptions;
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    const bool headless = std::find(args.begin(), args.end(), "--headless") != args.end();
-    if (!headless) {
-        std::cerr << "rennlupe: this build has no desktop front end; running headless\n";
+    const HeadlessOptions options = HeadlessOptions::parse(args);
+    if (!options.error.empty()) {
+        std::cerr << "rennlupe: " << options.error << "\n" << HeadlessOptions::usage();
+        return 2;
     }
-    return rennlupe::console::runHeadless(args, std::cout, std::cerr);
+    if (options.help) {
+        std::cout << HeadlessOptions::usage();
+        return 0;
+    }
+    const bool headless = std::find(args.begin(), args.end(), "--headless") != args.end();
+    if (headless) {
+        return rennlupe::console::runHeadless(options, std::cout, std::cerr);
+    }
+    return runDesktopFrontEnd(options, std::cout, std::cerr);
 }

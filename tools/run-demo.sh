@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
 # Builds (dev preset) if needed, starts the stand-in game and the program
-# against it, headless. Ctrl-C ends both; --seconds N ends them after N seconds.
+# against it: in its window when there is a display, else headless. Closing
+# the window or Ctrl-C ends both; --seconds N ends them after N seconds;
+# --headless keeps the program in the terminal.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=""
-if [ "${1:-}" = "--seconds" ]; then
-  seconds=$2
+front_end=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --headless) front_end=(--headless); shift ;;
+    *) echo "usage: tools/run-demo.sh [--seconds N] [--headless]" >&2; exit 2 ;;
+  esac
+done
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  front_end=(--headless)
 fi
 if [ ! -x build/dev/app/rennlupe ] || [ ! -x build/dev/tools/insim-sim/insim-sim ]; then
   cmake --preset dev > /dev/null
   cmake --build --preset dev --target rennlupe insim-sim
 fi
+sim=build/dev/tools/insim-sim/insim-sim
 game=127.0.0.1
-build/dev/tools/insim-sim/insim-sim --bind "$game" --cars 8 --rate 10 > /dev/null &
+recv_port=$("$sim" --bind 0.0.0.0 --free-port)
+"$sim" --bind "$game" --cars 8 --rate 10 > /dev/null &
 sim_pid=$!
-build/dev/app/rennlupe --headless --host "$game" --recv-port 40050 --connect &
+build/dev/app/rennlupe "${front_end[@]}" --host "$game" --recv-port "$recv_port" --connect &
 app_pid=$!
 stop() {
   kill -TERM "$app_pid" 2> /dev/null || true
