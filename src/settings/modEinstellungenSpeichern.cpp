@@ -6,6 +6,7 @@
 #include "settings/saveSafely.h"
 
 #include <optional>
+#include <utility>
 
 namespace rennlupe::settings {
 
@@ -44,9 +45,22 @@ std::string modEinstellungenSpeichern::iniFileNameFor(std::string_view executabl
 }
 
 const std::string& modEinstellungenSpeichern::IniFileName() {
-    if (m_strIniFile.empty()) {
-        m_strIniFile = iniFileNameFor(m_files.executablePath(), m_files.separator());
+    if (!m_strIniFile.empty()) {
+        return m_strIniFile;
     }
+    const char separator = m_files.separator();
+    std::string beside = iniFileNameFor(m_files.executablePath(), separator);
+    const bool writableBeside = m_files.isWritableFolder(platform::folderOf(beside, separator)) &&
+                                (!m_files.exists(beside) || m_files.isWritableFile(beside));
+    const std::string configuration = m_files.configurationFolder();
+    if (writableBeside || configuration.empty()) {
+        m_strIniFile = std::move(beside);
+        return m_strIniFile;
+    }
+    m_strIniFile =
+        platform::joinPath(platform::joinPath(configuration, kConfigurationSubfolder, separator),
+                           kConfigurationFile, separator);
+    m_besideFile = std::move(beside);
     return m_strIniFile;
 }
 
@@ -54,10 +68,18 @@ const std::string& modEinstellungenSpeichern::pathFor(const std::string& file) {
     return file.empty() ? IniFileName() : file;
 }
 
+const std::string& modEinstellungenSpeichern::readPathFor(const std::string& file) {
+    const std::string& path = pathFor(file);
+    if (file.empty() && !m_besideFile.empty() && !m_files.exists(path)) {
+        return m_besideFile;
+    }
+    return path;
+}
+
 std::string modEinstellungenSpeichern::ReadSetting(std::string_view section, std::string_view key,
                                                    std::string_view defaultValue,
                                                    const std::string& file) {
-    const auto bytes = m_files.read(pathFor(file));
+    const auto bytes = m_files.read(readPathFor(file));
     if (bytes) {
         if (const auto stored = IniFile(*bytes).value(section, key)) {
             return cutValue(*stored);
@@ -76,7 +98,15 @@ void modEinstellungenSpeichern::WriteSetting(std::string_view section, std::stri
     if (!previous && m_files.exists(path)) {
         throw bits::InvalidArgument();  // there, but unreadable: its keys would be lost
     }
-    IniFile ini(previous.value_or(std::string()));
+    const bool inConfigurationFolder = file.empty() && !m_besideFile.empty();
+    if (inConfigurationFolder &&
+        !m_files.createFolders(platform::folderOf(path, m_files.separator()))) {
+        throw bits::InvalidArgument();
+    }
+    // The first save there starts from what a portable copy left beside the executable.
+    IniFile ini(previous ? *previous
+                         : (inConfigurationFolder ? m_files.read(m_besideFile) : std::nullopt)
+                               .value_or(std::string()));
     ini.setValue(section, key, value);
     const std::optional<std::string_view> old =
         previous ? std::optional<std::string_view>(*previous) : std::nullopt;

@@ -8,22 +8,26 @@
 
 namespace rennlupe::settings {
 
-// The settings file beside the executable. Sections, keys and values are
-// single-byte Windows-1252 text, as the file holds them; an empty file
-// argument means the program's own file.
+// The program's settings file: beside the executable where the user may write
+// there, else in the user's configuration folder. Sections, keys and values are
+// single-byte Windows-1252 text; an empty file argument means the program's file.
 class modEinstellungenSpeichern {
 public:
     // A stored value is cut at this length, as a 255-character buffer with its zero holds.
     static constexpr std::size_t kMaxValueLength = 254;
+    // Where an installed program keeps it: <configuration folder>/rennlupe/rennlupe.ini.
+    static constexpr std::string_view kConfigurationSubfolder = "rennlupe";
+    static constexpr std::string_view kConfigurationFile = "rennlupe.ini";
 
     explicit modEinstellungenSpeichern(platform::Files& files);
 
-    // Worked out on the first call and kept for the rest of the run.
+    // Where the settings are written; worked out on the first call and kept for the run.
     const std::string& IniFileName();
     // The executable's folder, its name without extension and ".ini".
     static std::string iniFileNameFor(std::string_view executablePath, char separator);
 
-    // The stored value, or the default when the file, section or key is missing.
+    // The stored value, or the default when the file, section or key is missing. The
+    // program's file in the configuration folder, until it exists, reads as the one beside.
     std::string ReadSetting(std::string_view section, std::string_view key,
                             std::string_view defaultValue, const std::string& file = {});
     // Creates the file, section or key as needed; InvalidArgument (5) when it cannot.
@@ -32,9 +36,11 @@ public:
 
 private:
     const std::string& pathFor(const std::string& file);
+    const std::string& readPathFor(const std::string& file);
 
     platform::Files& m_files;
     std::string m_strIniFile;
+    std::string m_besideFile;  // set only when m_strIniFile is in the configuration folder
 };
 
 }  // namespace rennlupe::settings

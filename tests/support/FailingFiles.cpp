@@ -26,6 +26,10 @@ bool FailingFiles::isWritableFolder(const std::string& folder) const {
     return m_real.isWritableFolder(folder);
 }
 
+bool FailingFiles::createFolders(const std::string& folder) {
+    return !failsNow(Step::CreateFolders) && m_real.createFolders(folder);
+}
+
 std::optional<std::string> FailingFiles::createTemporaryBeside(const std::string& target) {
     if (failsNow(Step::CreateTemporary)) {
         return std::nullopt;

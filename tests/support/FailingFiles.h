@@ -13,22 +13,37 @@ namespace rennlupe::support {
 // first writes half the bytes, as a full disk does.
 class FailingFiles final : public platform::Files {
 public:
-    enum class Step { None, CreateTemporary, Overwrite, Flush, CopyPermissions, Rename };
+    enum class Step {
+        None,
+        CreateTemporary,
+        Overwrite,
+        Flush,
+        CopyPermissions,
+        Rename,
+        CreateFolders
+    };
 
     explicit FailingFiles(Step failAt = Step::None) : m_failAt(failAt) {}
 
     // The program's executable as if it lay here, so its settings file goes beside it.
     void placeExecutable(std::string path) { m_executable = std::move(path); }
+    // The user's configuration folder as if the environment named this one ("": none).
+    void placeConfigurationFolder(std::string folder) { m_configuration = std::move(folder); }
 
     std::string executablePath() const override {
         return m_executable.empty() ? m_real.executablePath() : m_executable;
     }
     char separator() const override { return m_real.separator(); }
+    std::string configurationFolder() const override {
+        return m_configuration.value_or(m_real.configurationFolder());
+    }
     std::optional<std::string> read(const std::string& path) const override;
     bool exists(const std::string& path) const override { return m_real.exists(path); }
     std::string resolveLinks(const std::string& path) const override;
     bool isWritableFile(const std::string& path) const override;
     bool isWritableFolder(const std::string& folder) const override;
+
+    bool createFolders(const std::string& folder) override;
 
     std::optional<std::string> createTemporaryBeside(const std::string& target) override;
     bool overwrite(const std::string& path, std::string_view bytes) override;
@@ -40,8 +55,10 @@ public:
     bool failed() const noexcept { return m_failed; }
 
 private:
-    std::string m_executable;
     bool failsNow(Step step);
+
+    std::string m_executable;
+    std::optional<std::string> m_configuration;
 
     platform::PosixFiles m_real;
     Step m_failAt;

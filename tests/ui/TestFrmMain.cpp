@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -241,6 +242,16 @@ TEST_F(MainWindow, UnloadWritesTheSlidersClosesTheLinkThenTheSideWindows) {
     const std::string ini = support::TemporaryFolder::read(folder.file("rennlupe.ini"));
     EXPECT_NE(ini.find("[Positionen]"), std::string::npos);
     EXPECT_NE(ini.find("Farbe=300"), std::string::npos);
+}
+
+TEST_F(MainWindow, AFailedSaveAtUnloadIsToldOnTheErrorStreamToo) {
+    connect();
+    std::filesystem::create_directory(folder.path() / "rennlupe.ini");  // there, but no file
+    EXPECT_FALSE(form.Unload());
+    const std::string report = "-ERROR- frmMain_Unload() - 5: Invalid procedure call or argument";
+    EXPECT_EQ(status(), report);
+    EXPECT_EQ(errors.str(), report + "\n");
+    EXPECT_EQ(idOf(game.receive()), "ISC");  // the link is closed all the same
 }
 
 TEST_F(MainWindow, SliderPreviewShowsAndHidesTheShiftPicture) {

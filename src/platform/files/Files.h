@@ -16,6 +16,8 @@ public:
     // The running executable's full path, from the operating system; "" when unknown.
     virtual std::string executablePath() const = 0;
     virtual char separator() const = 0;
+    // The user's own folder for program settings; "" when the system names none.
+    virtual std::string configurationFolder() const = 0;
 
     // The whole file, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> read(const std::string& path) const = 0;
@@ -25,6 +27,9 @@ public:
     // A file without any write permission counts as read-only even for the superuser.
     virtual bool isWritableFile(const std::string& path) const = 0;
     virtual bool isWritableFolder(const std::string& folder) const = 0;
+
+    // Creates the folder and every missing parent; true when it is a folder afterwards.
+    virtual bool createFolders(const std::string& folder) = 0;
 
     // A new empty file in the target's folder; its path, or nothing.
     virtual std::optional<std::string> createTemporaryBeside(const std::string& target) = 0;

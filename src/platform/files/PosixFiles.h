@@ -12,12 +12,16 @@ class PosixFiles final : public Files {
 public:
     std::string executablePath() const override;
     char separator() const override { return '/'; }
+    // $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config.
+    std::string configurationFolder() const override;
 
     std::optional<std::string> read(const std::string& path) const override;
     bool exists(const std::string& path) const override;
     std::string resolveLinks(const std::string& path) const override;
     bool isWritableFile(const std::string& path) const override;
     bool isWritableFolder(const std::string& folder) const override;
+
+    bool createFolders(const std::string& folder) override;
 
     std::optional<std::string> createTemporaryBeside(const std::string& target) override;
     bool overwrite(const std::string& path, std::string_view bytes) override;

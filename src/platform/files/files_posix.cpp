@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -16,7 +17,8 @@ namespace rennlupe::platform {
 
 namespace {
 
-constexpr mode_t kNewFileMode = 0666;  // the umask takes its share
+constexpr mode_t kNewFileMode = 0666;    // the umask takes its share
+constexpr mode_t kNewFolderMode = 0700;  // a user's settings are for that user
 constexpr int kMaxLinks = 40;
 
 template <typename Call>
@@ -76,6 +78,15 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool isAbsolute(const char* path) {
+    return path != nullptr && path[0] == '/';
+}
+
+bool isFolder(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 bool syncFolderOf(const std::string& path) {
     Descriptor folder(::open(folderOf(path, '/').c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return folder.valid() && ::fsync(folder.get()) == 0;
@@ -85,6 +96,16 @@ bool syncFolderOf(const std::string& path) {
 
 std::string PosixFiles::executablePath() const {
     return readLink("/proc/self/exe").value_or(std::string());
+}
+
+std::string PosixFiles::configurationFolder() const {
+    if (const char* configHome = std::getenv("XDG_CONFIG_HOME"); isAbsolute(configHome)) {
+        return configHome;
+    }
+    if (const char* home = std::getenv("HOME"); isAbsolute(home)) {
+        return joinPath(home, ".config", '/');
+    }
+    return {};
 }
 
 std::optional<std::string> PosixFiles::read(const std::string& path) const {
@@ -138,6 +159,23 @@ bool PosixFiles::isWritableFile(const std::string& path) const {
 
 bool PosixFiles::isWritableFolder(const std::string& folder) const {
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+bool PosixFiles::createFolders(const std::string& folder) {
+    if (folder.empty()) {
+        return false;
+    }
+    // Existing parts are only looked at: a parent the user may not write is no failure.
+    for (std::size_t end = folder.find('/', 1);; end = folder.find('/', end + 1)) {
+        const std::string part = folder.substr(0, end);
+        if (!isFolder(part) && ::mkdir(part.c_str(), kNewFolderMode) != 0 && errno != EEXIST) {
+            return false;
+        }
+        if (end == std::string::npos) {
+            break;
+        }
+    }
+    return isFolder(folder);
 }
 
 std::optional<std::string> PosixFiles::createTemporaryBeside(const std::string& target) {
