@@ -65,15 +65,15 @@ MainWindow::MainWindow() {
 void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
     auto& connection = place<BoundFrame>(form.Frame1, *this, widgets, {4, 0, 489, 150});
     place<BoundButton>(form.cmdConnect, connection, widgets, {8, 16, 100, 25});
-    place<BoundLabel>(form.lblSendPort, connection, widgets, {8, 52, 86, 17});
-    place<BoundTextBox>(form.txtSendPort, connection, widgets, {96, 50, 110, 20});
-    place<BoundLabel>(form.lblRecv, connection, widgets, {8, 76, 86, 17});
-    place<BoundTextBox>(form.txtRecvPort, connection, widgets, {96, 74, 110, 20});
-    place<BoundLabel>(form.lblPassword, connection, widgets, {8, 100, 86, 17});
-    place<BoundTextBox>(form.txtPassword, connection, widgets, {96, 98, 110, 20})
+    place<BoundLabel>(form.lblSendPort, connection, widgets, {8, 52, 94, 17});
+    place<BoundTextBox>(form.txtSendPort, connection, widgets, {104, 50, 110, 20});
+    place<BoundLabel>(form.lblRecv, connection, widgets, {8, 76, 94, 17});
+    place<BoundTextBox>(form.txtRecvPort, connection, widgets, {104, 74, 110, 20});
+    place<BoundLabel>(form.lblPassword, connection, widgets, {8, 100, 94, 17});
+    place<BoundTextBox>(form.txtPassword, connection, widgets, {104, 98, 110, 20})
         .setEchoMode(QLineEdit::Password);
-    place<BoundLabel>(form.Label2, connection, widgets, {8, 124, 86, 17});
-    place<BoundTextBox>(form.txtIP, connection, widgets, {96, 122, 110, 20});
+    place<BoundLabel>(form.Label2, connection, widgets, {8, 124, 94, 17});
+    place<BoundTextBox>(form.txtIP, connection, widgets, {104, 122, 110, 20});
     place<BoundImage>(form.Image1, connection, widgets, {236, 16, 240, 90},
                       QString::fromLatin1(kBuiltInLogo));
     place<BoundLabel>(form.lblChat, connection, widgets, {236, 124, 40, 17});

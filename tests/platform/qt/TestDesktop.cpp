@@ -2,6 +2,8 @@
 
 #include "platform/qt/BoundImage.h"
 #include "platform/qt/QtLoop.h"
+#include "platform/qt/QtOverlayLibrary.h"
+#include "platform/qt/QtStatusWindow.h"
 #include "support/FailingFiles.h"
 #include "support/gameLoopbackAddress.h"
 #include "support/ManualClock.h"
@@ -237,6 +239,56 @@ TEST_F(DesktopWindow, SideWindowsStayHiddenAndTheirSlidersSetTheirOpacity) {
     shown<QSlider>(form.fahrerinfo.Slider1).triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_NEAR(info->windowOpacity(), 254.0 / 255.0, 0.01);
     EXPECT_NEAR(gaps->windowOpacity(), 129.0 / 255.0, 0.01);
+}
+
+// The window on the real status window and overlay, as the program runs it.
+TEST(DesktopOnItsOwnParts, ShowsTheStatusBarAtTheBottomAndTheOverlayWhereTheSlidersSay) {
+    support::TemporaryFolder folder;
+    support::FailingFiles files;
+    files.placeExecutable(folder.file("rennlupe"));
+    QtLoop loop;
+    QtOverlayLibrary overlay;
+    support::ManualClock clock{30000.0};
+    std::ostringstream errors;
+    MainWindow window;
+    auto* status = new QtStatusWindow(&window);
+    Desktop desktop({loop, *status, overlay, files, clock, errors}, window);
+    status->attach(desktop.form().StatusBar);
+    desktop.start({});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(status->geometry(),
+              QRect(0, window.height() - status->height(), window.width(), status->height()));
+    const QImage bar = status->grab().toImage();
+    int dark = 0;
+    for (int x = 0; x < bar.width() / 2; ++x) {
+        dark += bar.pixelColor(x, bar.height() / 2).lightness() < 100 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 10) << "the welcome text";
+
+    ui::frmMain& form = desktop.form();
+    form.Slider1.setValue(200);
+    form.Slider2.setValue(150);
+    form.Slider3.setValue(0x00FF);  // red
+    form.Slider4.setValue(30);
+    form.form1.TextInDX("V - 1\rH - 2");
+    ASSERT_TRUE(overlay.window().isVisible());
+    const QImage drawn = overlay.window().grab().toImage();
+    const auto reddish = [&drawn](QRect region) {
+        int count = 0;
+        for (int y = region.top(); y <= region.bottom(); ++y) {
+            for (int x = region.left(); x <= region.right(); ++x) {
+                const QColor pixel = drawn.pixelColor(x, y);
+                count += pixel.red() > 180 && pixel.green() < 80 && pixel.alpha() > 200 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    EXPECT_GT(reddish({200, 150, 120, 30}), 20);
+    EXPECT_GT(reddish({200, 180, 120, 30}), 20);  // the second line below the first
+    EXPECT_EQ(reddish({0, 0, 190, 140}), 0);
+    window.close();
+    EXPECT_EQ(desktop.exitCode(), 0);
 }
 
 }  // namespace
