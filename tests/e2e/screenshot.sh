@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The program in its window on a virtual X display, against the stand-in game:
+# the overlay must draw the gap lines where the sliders say, the main window
+# must carry its title. The last screenshot is kept as OUTPUT.
+# usage: screenshot.sh RENNLUPE INSIM_SIM OUTPUT   (run under xvfb-run, 1024x768x24)
+set -u
+program=$1
+sim=$2
+output=$3
+
+for tool in import convert xwininfo; do
+  if ! command -v "$tool" > /dev/null; then
+    echo "SKIPPED: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+sim_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2> /dev/null
+  wait 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*"
+  echo "--- program errors"; cat "$work/err.txt" 2> /dev/null
+  echo "--- stand-in game"; tail -5 "$work/sim.txt" 2> /dev/null
+  exit 1
+}
+
+address="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
+cp "$program" "$(dirname "$program")"/*.jpg "$work/"
+# Text at 560,300 in colour 65000 (0xFDE8: red E8, green FD), 28 pixels; picture at 560,160.
+printf '[Positionen]\r\nX position=560\r\nY position=300\r\nFarbe=65000\r\nGr\xf6\xdfe=28\r\nGrafik X=560\r\nGrafik Y=160\r\n' \
+  > "$work/rennlupe.ini"
+
+"$sim" --bind "$address" --cars 6 --rate 20 > "$work/sim.txt" 2>&1 &
+sim_pid=$!
+recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"
+"$work/rennlupe" --host "$address" --recv-port "$recv_port" --connect \
+  > "$work/out.txt" 2> "$work/err.txt" &
+app_pid=$!
+
+# Pixels of the text colour in a region of the screenshot.
+text_pixels() {
+  convert "$output" -crop "$1" +repage -fuzz 12% -fill white -opaque '#E8FD00' \
+    -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
+}
+
+drawn=0
+for ((i = 0; i < 60; i++)); do
+  sleep 0.25
+  import -window root "$output" 2> /dev/null || continue
+  drawn=$(text_pixels 460x120+560+300)
+  [ "$drawn" -ge 40 ] && break
+done
+[ "$drawn" -ge 40 ] || fail "no gap lines drawn at 560,300 (text pixels: $drawn)"
+stray=$(text_pixels 500x300+0+440)
+[ "$stray" -eq 0 ] || fail "text colour outside the text region ($stray pixels)"
+xwininfo -root -tree | grep -q '"Rennlupe"' || fail "no window titled Rennlupe"
+
+kill -TERM "$app_pid"
+wait "$app_pid"
+status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with $status after SIGTERM"
+grep -q 'X position=560' "$work/rennlupe.ini" || fail "the settings were not written back"
+echo "gap lines drawn ($drawn text pixels); screenshot: $output"
