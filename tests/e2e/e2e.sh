@@ -6,24 +6,7 @@ program=$1
 sim=$2
 scenario=$3
 
-work=$(mktemp -d)
-sim_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAILED: $*"
-  echo "--- program output"; cat "$work/out.txt" 2>/dev/null
-  echo "--- program errors"; cat "$work/err.txt" 2>/dev/null
-  echo "--- stand-in game"; cat "$work/sim.txt" 2>/dev/null
-  exit 1
-}
+. "$(dirname "$0")/harness.sh"
 
 # Waits up to $2 seconds for a line matching $1 in the program's output.
 expect_line() {
@@ -35,8 +18,7 @@ expect_line() {
   fail "no line matching '$pattern' within $seconds s"
 }
 
-# A loopback address and a receive port of this run's own.
-address="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
+# A receive port of this run's own.
 recv_port=$((20000 + ($$ * 7 + RANDOM) % 30000))
 
 cp "$program" "$(dirname "$program")"/*.jpg "$work/"

@@ -15,25 +15,7 @@ for tool in import convert xwininfo; do
   fi
 done
 
-work=$(mktemp -d)
-sim_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2> /dev/null
-  wait 2> /dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAILED: $*"
-  echo "--- program errors"; cat "$work/err.txt" 2> /dev/null
-  echo "--- stand-in game"; tail -5 "$work/sim.txt" 2> /dev/null
-  exit 1
-}
-
-address="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
+. "$(dirname "$0")/harness.sh"
 cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # Text at 560,300 in colour 65000 (0xFDE8: red E8, green FD), 28 pixels; picture at 560,160.
 printf '[Positionen]\r\nX position=560\r\nY position=300\r\nFarbe=65000\r\nGr\xf6\xdfe=28\r\nGrafik X=560\r\nGrafik Y=160\r\n' \

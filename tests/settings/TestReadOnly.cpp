@@ -1,5 +1,6 @@
 #include "bits/Error.h"
 #include "settings/modEinstellungenSpeichern.h"
+#include "settingsTestSupport.h"
 #include "support/FailingFiles.h"
 #include "support/runAsNobody.h"
 #include "support/TemporaryFolder.h"
@@ -17,11 +18,6 @@ using support::FailingFiles;
 using support::TemporaryFolder;
 
 constexpr std::string_view kOld = "; mine\r\n[Positionen]\r\nFarbe=300\r\n";
-constexpr auto kReadOnlyFolder = fs::perms::owner_read | fs::perms::group_read |
-                                 fs::perms::others_read | fs::perms::owner_exec |
-                                 fs::perms::group_exec | fs::perms::others_exec;
-constexpr auto kReadOnlyFile =
-    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
 constexpr auto kWritableFile =
     kReadOnlyFile | fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 

@@ -1,6 +1,7 @@
 #include "bits/InvalidArgument.h"
 #include "platform/files/PosixFiles.h"
 #include "settings/modEinstellungenSpeichern.h"
+#include "settingsTestSupport.h"
 #include "support/FailingFiles.h"
 #include "support/TemporaryFolder.h"
 
@@ -18,28 +19,9 @@ namespace fs = std::filesystem;
 using support::FailingFiles;
 using support::TemporaryFolder;
 
-constexpr std::string_view kSection = "Positionen";
 const std::string kGroesse =
     "Gr\xF6\xDF"
     "e";  // as Windows-1252 bytes
-
-int errorNumberOf(modEinstellungenSpeichern& settings, const std::string& file,
-                  std::string_view value = "1") {
-    try {
-        settings.WriteSetting(kSection, "Farbe", value, file);
-    } catch (const bits::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
 
 TEST(Settings, RoundTripKeepsTheKeyBytesAndCutsLongValues) {
     TemporaryFolder folder;
@@ -62,7 +44,7 @@ TEST(Settings, RoundTripKeepsTheKeyBytesAndCutsLongValues) {
 
     // What would break the file's lines is refused, and nothing is written.
     const std::string before = TemporaryFolder::read(file);
-    EXPECT_EQ(errorNumberOf(settings, file, "1\r\nX position=999"), 5);
+    EXPECT_EQ(errorNumberOf(settings, "Farbe", "1\r\nX position=999", file), 5);
     EXPECT_THROW(settings.WriteSetting(kSection, "a=b", "1", file), bits::InvalidArgument);
     EXPECT_EQ(TemporaryFolder::read(file), before);
 }
@@ -105,7 +87,7 @@ TEST(Settings, AFailureAtAnyStepLeavesTheOldFile) {
         TemporaryFolder::write(file, old);
         FailingFiles files(step);
         modEinstellungenSpeichern settings(files);
-        EXPECT_EQ(errorNumberOf(settings, file), 5);
+        EXPECT_EQ(errorNumberOf(settings, "Farbe", "1", file), 5);
         EXPECT_TRUE(files.failed());
         EXPECT_EQ(TemporaryFolder::read(file), old);
         EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"rennlupe.ini"});
@@ -132,7 +114,7 @@ TEST(Settings, ASaveKeepsPermissionsAndSymbolicLinks) {
 
     // A file without write permission is not replaced, not even by the superuser.
     fs::permissions(target, fs::perms::owner_read);
-    EXPECT_EQ(errorNumberOf(settings, link.string()), 5);
+    EXPECT_EQ(errorNumberOf(settings, "Farbe", "1", link.string()), 5);
     EXPECT_EQ(TemporaryFolder::read(target), "[Positionen]\nFarbe=300\r\n");
 }
 

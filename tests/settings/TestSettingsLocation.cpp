@@ -1,6 +1,7 @@
 #include "bits/Error.h"
 #include "platform/files/PosixFiles.h"
 #include "settings/modEinstellungenSpeichern.h"
+#include "settingsTestSupport.h"
 #include "support/FailingFiles.h"
 #include "support/runAsNobody.h"
 #include "support/TemporaryFolder.h"
@@ -19,13 +20,7 @@ namespace fs = std::filesystem;
 using support::FailingFiles;
 using support::TemporaryFolder;
 
-constexpr std::string_view kSection = "Positionen";
 constexpr std::string_view kPortable = "; left by a portable copy\r\n[Positionen]\r\nFarbe=300\r\n";
-constexpr auto kReadOnlyFolder = fs::perms::owner_read | fs::perms::group_read |
-                                 fs::perms::others_read | fs::perms::owner_exec |
-                                 fs::perms::group_exec | fs::perms::others_exec;
-constexpr auto kReadOnlyFile =
-    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
 
 // A program folder holding the executable's settings file (unless bytes is
 // empty) and a folder beside it that everyone may write.
@@ -53,24 +48,6 @@ struct Installation {
     fs::path beside = program / "rennlupe.ini";
 };
 
-int errorNumberOfWrite(modEinstellungenSpeichern& settings, std::string_view key,
-                       std::string_view value) {
-    try {
-        settings.WriteSetting(kSection, key, value);
-    } catch (const bits::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
-}
-
 TEST(SettingsLocation, AWritableProgramFolderKeepsTheFileBesideTheExecutable) {
     for (const std::string_view bytes : {std::string_view(), kPortable}) {
         SCOPED_TRACE(bytes.empty() ? "no file yet" : "a file there");
@@ -81,7 +58,7 @@ TEST(SettingsLocation, AWritableProgramFolderKeepsTheFileBesideTheExecutable) {
 
         EXPECT_EQ(settings.IniFileName(), installed.beside.string());
         EXPECT_EQ(settings.ReadSetting(kSection, "Farbe", "0"), bytes.empty() ? "0" : "300");
-        EXPECT_EQ(errorNumberOfWrite(settings, "Grafik X", "12"), 0);
+        EXPECT_EQ(errorNumberOf(settings, "Grafik X", "12"), 0);
         EXPECT_NE(TemporaryFolder::read(installed.beside).find("Grafik X=12"), std::string::npos);
         EXPECT_TRUE(namesIn(installed.open).empty());
     }
@@ -106,7 +83,7 @@ TEST(SettingsLocation, AReadOnlyProgramFolderMovesTheSavesToTheConfigurationFold
                 settings.ReadSetting(kSection, "Grafik X", "0") != expectedGrafikX) {
                 return 2;
             }
-            if (errorNumberOfWrite(settings, "Grafik X", "12") != 0) {
+            if (errorNumberOf(settings, "Grafik X", "12") != 0) {
                 return 3;
             }
             return settings.ReadSetting(kSection, "Grafik X", "0") == "12" ? 0 : 4;
@@ -137,7 +114,7 @@ TEST(SettingsLocation, ARelativeOrMissingConfigurationHomeFallsBack) {
                   ::setenv("HOME", home.c_str(), 1);
                   FailingFiles files = installed.files();
                   modEinstellungenSpeichern settings(files);
-                  return errorNumberOfWrite(settings, "Farbe", "620");
+                  return errorNumberOf(settings, "Farbe", "620");
               }),
               0);
     EXPECT_EQ(TemporaryFolder::read(home / ".config" / "rennlupe" / "rennlupe.ini"),
@@ -159,7 +136,7 @@ TEST(SettingsLocation, ARelativeOrMissingConfigurationHomeFallsBack) {
                       FailingFiles files = installed.files();
                       modEinstellungenSpeichern settings(files);
                       return settings.IniFileName() == installed.beside.string()
-                                 ? errorNumberOfWrite(settings, "Farbe", "1")
+                                 ? errorNumberOf(settings, "Farbe", "1")
                                  : 2;
                   }),
                   5);
@@ -176,7 +153,7 @@ TEST(SettingsLocation, AReadOnlyFileInAWritableFolderMovesToo) {
     modEinstellungenSpeichern settings(files);
 
     EXPECT_EQ(settings.ReadSetting(kSection, "Farbe", "0"), "300");
-    EXPECT_EQ(errorNumberOfWrite(settings, "Farbe", "620"), 0);
+    EXPECT_EQ(errorNumberOf(settings, "Farbe", "620"), 0);
     EXPECT_EQ(TemporaryFolder::read(config / "rennlupe" / "rennlupe.ini"),
               "; left by a portable copy\r\n[Positionen]\r\nFarbe=620\r\n");
     EXPECT_EQ(TemporaryFolder::read(installed.beside), kPortable);
@@ -190,7 +167,7 @@ TEST(SettingsLocation, AFolderThatCannotBeMadeIsAFailedSave) {
     FailingFiles failing = installed.files(FailingFiles::Step::CreateFolders);
     failing.placeConfigurationFolder((installed.open / "config").string());
     modEinstellungenSpeichern settings(failing);
-    EXPECT_EQ(errorNumberOfWrite(settings, "Farbe", "620"), 5);
+    EXPECT_EQ(errorNumberOf(settings, "Farbe", "620"), 5);
     EXPECT_TRUE(failing.failed());
     EXPECT_TRUE(namesIn(installed.open).empty());
 
@@ -199,7 +176,7 @@ TEST(SettingsLocation, AFolderThatCannotBeMadeIsAFailedSave) {
     FailingFiles files = installed.files();
     files.placeConfigurationFolder((installed.open / "blocked").string());
     modEinstellungenSpeichern blocked(files);
-    EXPECT_EQ(errorNumberOfWrite(blocked, "Farbe", "620"), 5);
+    EXPECT_EQ(errorNumberOf(blocked, "Farbe", "620"), 5);
     EXPECT_EQ(TemporaryFolder::read(installed.beside), kPortable);
 }
 

@@ -9,13 +9,8 @@ namespace rennlupe::platform::qt {
 
 namespace {
 
-struct Column {
-    int left;
-    int width;
-};
-
 // Position, id, name, lap, node, time and gap.
-constexpr std::array<Column, 7> kColumns{
+constexpr std::array<GridColumn, 7> kColumns{
     {{8, 30}, {42, 30}, {76, 130}, {210, 40}, {254, 44}, {302, 70}, {376, 70}}};
 constexpr int kHeadingTop = 8;
 constexpr int kFirstRowTop = 28;

@@ -12,21 +12,16 @@ namespace rennlupe::platform::qt {
 
 namespace {
 
-struct Column {
-    int left;
-    int width;
-};
-
 // Name, the three splits, lap time, lap counter, then the columns without a heading.
-constexpr std::array<Column, 9> kColumns{{{8, 130},
-                                          {142, 62},
-                                          {208, 62},
-                                          {274, 62},
-                                          {340, 62},
-                                          {406, 44},
-                                          {454, 56},
-                                          {514, 52},
-                                          {570, 30}}};
+constexpr std::array<GridColumn, 9> kColumns{{{8, 130},
+                                              {142, 62},
+                                              {208, 62},
+                                              {274, 62},
+                                              {340, 62},
+                                              {406, 44},
+                                              {454, 56},
+                                              {514, 52},
+                                              {570, 30}}};
 constexpr int kHeadingTop = 20;
 constexpr int kFirstRowTop = 40;
 

@@ -14,6 +14,11 @@ namespace rennlupe::platform::qt {
 // The side windows' tables: Arial, one label per row, rows 16 pixels apart.
 inline constexpr int kGridRowHeight = 16;
 
+struct GridColumn {
+    int left;
+    int width;
+};
+
 QFont gridFont();
 
 // One column of row labels from the top row down, each shown and registered.

@@ -1,9 +1,8 @@
 #include "platform/qt/Desktop.h"
 
+#include "DesktopOnQt.h"
 #include "platform/qt/BoundImage.h"
 #include "platform/qt/QtLoop.h"
-#include "platform/qt/QtOverlayLibrary.h"
-#include "platform/qt/QtStatusWindow.h"
 #include "support/FailingFiles.h"
 #include "support/gameLoopbackAddress.h"
 #include "support/ManualClock.h"
@@ -243,17 +242,11 @@ TEST_F(DesktopWindow, SideWindowsStayHiddenAndTheirSlidersSetTheirOpacity) {
 
 // The window on the real status window and overlay, as the program runs it.
 TEST(DesktopOnItsOwnParts, ShowsTheStatusBarAtTheBottomAndTheOverlayWhereTheSlidersSay) {
-    support::TemporaryFolder folder;
-    support::FailingFiles files;
-    files.placeExecutable(folder.file("rennlupe"));
-    QtLoop loop;
-    QtOverlayLibrary overlay;
-    support::ManualClock clock{30000.0};
-    std::ostringstream errors;
-    MainWindow window;
-    auto* status = new QtStatusWindow(&window);
-    Desktop desktop({loop, *status, overlay, files, clock, errors}, window);
-    status->attach(desktop.form().StatusBar);
+    DesktopOnQt parts;
+    Desktop& desktop = parts.desktop;
+    MainWindow& window = parts.window;
+    QtStatusWindow* status = parts.status;
+    QtOverlayLibrary& overlay = parts.overlay;
     desktop.start({});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 

@@ -1,12 +1,5 @@
-#include "platform/qt/Desktop.h"
-
-#include "platform/qt/QtLoop.h"
-#include "platform/qt/QtOverlayLibrary.h"
-#include "platform/qt/QtStatusWindow.h"
-#include "support/FailingFiles.h"
+#include "DesktopOnQt.h"
 #include "support/gameLoopbackAddress.h"
-#include "support/ManualClock.h"
-#include "support/TemporaryFolder.h"
 #include "support/UdpPeer.h"
 
 #include <gtest/gtest.h>
@@ -41,17 +34,8 @@ TEST(Responsiveness, ClicksAreAnsweredWhileTheGameStreams) {
     std::array<char, 256> line{};
     ASSERT_NE(std::fgets(line.data(), static_cast<int>(line.size()), game), nullptr);
 
-    support::TemporaryFolder folder;
-    support::FailingFiles files;
-    files.placeExecutable(folder.file("rennlupe"));
-    QtLoop loop;
-    QtOverlayLibrary overlay;
-    support::ManualClock clock{30000.0};
-    std::ostringstream errors;
-    MainWindow window;
-    auto* status = new QtStatusWindow(&window);
-    Desktop desktop({loop, *status, overlay, files, clock, errors}, window);
-    status->attach(desktop.form().StatusBar);
+    DesktopOnQt parts;
+    Desktop& desktop = parts.desktop;
     ui::frmMain& form = desktop.form();
     const std::string freePort = std::to_string(support::UdpPeer().address().port);
     desktop.start({address, freePort, std::nullopt, true, 1000});
@@ -89,7 +73,7 @@ TEST(Responsiveness, ClicksAreAnsweredWhileTheGameStreams) {
               << ", 95th percentile " << latencies[latencies.size() * 95 / 100] << ", slowest "
               << latencies.back() << " (" << kClicks << " clicks, 100 sets/s of 24 cars, "
               << nodeUpdates << " node updates of the viewed car meanwhile)\n";
-    window.close();
+    parts.window.close();
     ::pclose(game);
 }
 
