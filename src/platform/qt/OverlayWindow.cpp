@@ -1,5 +1,7 @@
 #include "platform/qt/OverlayWindow.h"
 
+#include "platform/qt/fenced.h"
+
 #include <QBitmap>
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,26 +14,12 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <exception>
-#include <iostream>
 
 namespace rennlupe::platform::qt {
 
 namespace {
 
 constexpr QChar kLineBreak{13};
-
-// Nothing crosses Qt's event dispatch: what fails there is told on standard error.
-template <typename Work>
-void guarded(const char* what, Work&& work) noexcept {
-    try {
-        work();
-    } catch (const std::exception& failure) {
-        std::cerr << "rennlupe: the overlay's " << what << " failed: " << failure.what() << '\n';
-    } catch (...) {
-        std::cerr << "rennlupe: the overlay's " << what << " failed with an unknown exception\n";
-    }
-}
 
 QPainterPath textPath(const OverlayWindow::TextBlock& block) {
     QFont font;
@@ -125,7 +113,7 @@ QSize OverlayWindow::screenSize() const {
 }
 
 void OverlayWindow::paintEvent(QPaintEvent*) {
-    guarded("painting", [this] {
+    fenced("the overlay's painting", [this] {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         if (m_pictureShown) {
@@ -168,7 +156,8 @@ void OverlayWindow::scheduleRestack() {
     }
     m_restackPending = true;
     QMetaObject::invokeMethod(
-        this, [this] { guarded("raising", [this] { restack(); }); }, Qt::QueuedConnection);
+        this, [this] { fenced("raising the overlay", [this] { restack(); }); },
+        Qt::QueuedConnection);
 }
 
 // Without a window manager nothing keeps the window on top: raise it after

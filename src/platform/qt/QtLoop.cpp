@@ -1,5 +1,7 @@
 #include "platform/qt/QtLoop.h"
 
+#include "platform/qt/fenced.h"
+
 #include "platform/eventloop/readiness.h"
 
 #include <poll.h>
@@ -11,8 +13,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <exception>
-#include <iostream>
 #include <utility>
 
 namespace rennlupe::platform::qt {
@@ -190,13 +190,7 @@ void QtLoop::fire(TimerId id) {
 
 template <typename Callback>
 void QtLoop::invoke(Callback&& callback) noexcept {
-    try {
-        callback();
-    } catch (const std::exception& failure) {
-        std::cerr << "rennlupe: an event callback failed: " << failure.what() << '\n';
-    } catch (...) {
-        std::cerr << "rennlupe: an event callback failed with an unknown exception\n";
-    }
+    fenced("an event callback", std::forward<Callback>(callback));
 }
 
 }  // namespace rennlupe::platform::qt

@@ -1,5 +1,7 @@
 #include "platform/qt/QtStatusWindow.h"
 
+#include "platform/qt/fenced.h"
+
 #include "platform/qt/StatusPanels.h"
 #include "statusbar/ucStatusbar.h"
 
@@ -9,8 +11,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <exception>
-#include <iostream>
 
 namespace rennlupe::platform::qt {
 
@@ -46,15 +46,7 @@ void QtStatusWindow::report(const char* what, Report&& call) noexcept {
     if (m_bar == nullptr) {
         return;
     }
-    try {
-        call(*m_bar);
-    } catch (const std::exception& failure) {
-        std::cerr << "rennlupe: the status bar failed on " << what << ": " << failure.what()
-                  << '\n';
-    } catch (...) {
-        std::cerr << "rennlupe: the status bar failed on " << what
-                  << " with an unknown exception\n";
-    }
+    fenced(std::string("the status bar on ") + what, [this, &call] { call(*m_bar); });
 }
 
 statusbar::IconHandle QtStatusWindow::registerIcon(const QIcon& icon) {
