@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end: the headless program against the stand-in game over loopback UDP.
-# usage: e2e.sh RENNLUPE INSIM_SIM SCENARIO   (track | silence | nobody)
+# usage: e2e.sh RENNLUPE INSIM_SIM SCENARIO   (track | silence | nobody | nodisplay)
 set -u
 program=$1
 sim=$2
@@ -78,6 +78,16 @@ nobody)
   app_pid=$!
   expect_line "^status: Could not create server socket! (permission denied: ports below 1024 need administrator rights here; use a port from 1024 up)$"
   stop_program  # runuser reports the signal as its own exit status
+  ;;
+nodisplay)
+  # Without --headless and with a display that does not answer, it says so and runs headless.
+  (cd "$work" && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:97.0 ./rennlupe \
+    --recv-port "$recv_port" > out.txt 2> err.txt) &
+  app_pid=$!
+  expect_line "^status: Willkommen!"
+  grep -q '^rennlupe: the display ":97.0" cannot be opened; running headless$' "$work/err.txt" \
+    || fail "no word about the display"
+  stop_program || fail "the program did not end with 0 on SIGTERM"
   ;;
 *)
   echo "unknown scenario $scenario"; exit 2
