@@ -106,9 +106,14 @@ bool StatusPanels::event(QEvent* event) {
     }
     const auto* help = static_cast<QHelpEvent*>(event);
     const int part = (m_style & kToolTipsStyle) != 0 ? partAt(help->pos().x()) : -1;
-    if (part >= 0 && !m_parts[static_cast<std::size_t>(part)].tip.isEmpty()) {
-        const auto index = static_cast<std::uint32_t>(part);
-        QToolTip::showText(help->globalPos(), m_parts[index].tip, this, partRect(index));
+    // A panel's own tip, or else its whole text when the panel cuts it short.
+    const auto index = static_cast<std::uint32_t>(part);
+    const QString tip = part < 0                                    ? QString()
+                        : !m_parts[index].tip.isEmpty()             ? m_parts[index].tip
+                        : cutShort(m_parts[index], partRect(index)) ? m_parts[index].text
+                                                                    : QString();
+    if (!tip.isEmpty()) {
+        QToolTip::showText(help->globalPos(), tip, this, partRect(index));
     } else {
         QToolTip::hideText();
         event->ignore();
@@ -126,21 +131,36 @@ void StatusPanels::paintEvent(QPaintEvent*) {
     }
 }
 
+QRect StatusPanels::textRect(const Part& part, const QRect& rect) const {
+    QRect content = rect.adjusted(kTextIndent, 1, -2, -1);
+    if (!part.icon.isNull()) {
+        const QSize size = part.icon.actualSize(QSize(content.height(), content.height()));
+        content.setLeft(content.left() + size.width() + kIconGap);
+    }
+    return content;
+}
+
+bool StatusPanels::cutShort(const Part& part, const QRect& rect) const {
+    return fontMetrics().horizontalAdvance(part.text) > textRect(part, rect).width();
+}
+
 void StatusPanels::paintPart(QPainter& painter, const Part& part, const QRect& rect) const {
     if ((part.borderStyle & kNoBorders) == 0) {
         qDrawShadePanel(&painter, rect, palette(), (part.borderStyle & kPopOut) == 0, 1);
     }
-    QRect content = rect.adjusted(kTextIndent, 1, -2, -1);
+    const QRect inside = rect.adjusted(kTextIndent, 1, -2, -1);
+    const QRect content = textRect(part, rect);
     painter.save();
-    painter.setClipRect(content);
+    painter.setClipRect(inside);
     if (!part.icon.isNull()) {
-        const QSize size = part.icon.actualSize(QSize(content.height(), content.height()));
-        const QPoint at(content.left(), content.top() + (content.height() - size.height()) / 2);
+        const QSize size = part.icon.actualSize(QSize(inside.height(), inside.height()));
+        const QPoint at(inside.left(), inside.top() + (inside.height() - size.height()) / 2);
         painter.drawPixmap(at, part.icon.pixmap(size));
-        content.setLeft(content.left() + size.width() + kIconGap);
     }
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(content, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, part.text);
+    const QString shown =
+        painter.fontMetrics().elidedText(part.text, Qt::ElideRight, content.width());
+    painter.drawText(content, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     painter.restore();
 }
 

@@ -65,6 +65,9 @@ private:
         QIcon icon;
     };
 
+    // Where a part's text goes, right of its icon, and whether the text is wider.
+    QRect textRect(const Part& part, const QRect& rect) const;
+    bool cutShort(const Part& part, const QRect& rect) const;
     int partAt(int x) const;
     void notify(QMouseEvent* event, std::int32_t leftCode, std::int32_t rightCode);
     void paintPart(QPainter& painter, const Part& part, const QRect& rect) const;

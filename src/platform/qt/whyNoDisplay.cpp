@@ -2,11 +2,11 @@
 
 #include <QGuiApplication>
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 
 namespace rennlupe::platform::qt {
 

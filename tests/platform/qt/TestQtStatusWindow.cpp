@@ -195,6 +195,13 @@ TEST(QtStatusWindow, ShowsTheTipOfThePanelUnderTheMouse) {
     EXPECT_EQ(hover(550), "Tipp drei");
     hosted.bar.setPanelTipText(1, "Neuer Tipp äöü");
     EXPECT_EQ(hover(100), QString::fromUtf8("Neuer Tipp äöü"));
+
+    // Without a tip of its own, a panel too narrow for its text shows the whole text.
+    hosted.bar.setPanelTipText(2, "");
+    hosted.bar.setPanelText(2, "Could not create server socket! (permission denied)");
+    EXPECT_EQ(hover(440), "Could not create server socket! (permission denied)");
+    hosted.bar.setPanelText(2, "Zwei");
+    EXPECT_NE(hover(440), "Zwei");
     QToolTip::hideText();
 }
 
