@@ -4,13 +4,14 @@
 
 #include <QFocusEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace rennlupe::platform::qt {
 
 BoundSlider::BoundSlider(Slider& slider, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), m_slider(slider) {
     setObjectName(toQString(slider.name()));
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::WheelFocus);
     setRange(slider.min(), slider.max());
     setSingleStep(slider.smallChange());
     setPageStep(slider.largeChange());
@@ -35,6 +36,14 @@ void BoundSlider::refresh() {
     setValue(m_slider.value());
     m_showing = false;
     showCommonState(*this, m_slider);
+}
+
+// The wheel moves the slider, so it takes the focus too: leaving it validates.
+void BoundSlider::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        setFocus(Qt::MouseFocusReason);
+    }
+    QSlider::wheelEvent(event);
 }
 
 void BoundSlider::focusOutEvent(QFocusEvent* event) {

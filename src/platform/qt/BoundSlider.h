@@ -5,10 +5,11 @@
 #include <QSlider>
 
 class QFocusEvent;
+class QWheelEvent;
 
 namespace rennlupe::platform::qt {
 
-// Dragging, arrow and page keys raise the slider's Scroll; letting go or a
+// Dragging, the wheel, arrow and page keys raise the slider's Scroll; letting go or a
 // single step raises Click; the focus moving to another control, Validate.
 class BoundSlider final : public QSlider {
 public:
@@ -17,6 +18,7 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     Slider& m_slider;

@@ -14,11 +14,14 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <optional>
@@ -132,6 +135,21 @@ TEST_F(DesktopWindow, PortBoxesTakeOnlyDigitsAndConnectNeedsTwoDifferentPorts) {
     EXPECT_EQ(receive.text(), "507");
     QTest::keyClick(&receive, Qt::Key_Backspace);
     EXPECT_EQ(form.txtRecvPort.text(), "50");
+    // Nothing but digits from the keyboard: not with Alt, not from a dead key or an
+    // input method, not a digit from beyond the basic plane.
+    QTest::keyClick(&receive, 'x', Qt::AltModifier);
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("é1"));
+    QApplication::sendEvent(&receive, &composed);
+    QKeyEvent wide(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("𝟏"));
+    QApplication::sendEvent(&receive, &wide);
+    EXPECT_EQ(form.txtRecvPort.text(), "501");
+    QTest::keyClicks(&receive, "2345");
+    EXPECT_EQ(receive.text(), "50123");  // five at the most
+    QTest::keyClick(&receive, Qt::Key_Backspace);
+    QTest::keyClick(&receive, Qt::Key_Backspace);
+    QTest::keyClick(&receive, Qt::Key_Backspace);
+    EXPECT_EQ(form.txtRecvPort.text(), "50");
 
     receive.selectAll();
     QTest::keyClick(&receive, Qt::Key_Backspace);
@@ -179,6 +197,27 @@ TEST_F(DesktopWindow, DraggingThePictureSliderShowsThePictureAndLeavingItHidesIt
     QTest::mouseClick(&shown<QLineEdit>(form.txtIP), Qt::LeftButton);
     EXPECT_GT(overlay.calls.size(), shownCalls);
     EXPECT_TRUE(overlayCalled("GPPIC_ShowPicturePos 0 "));
+
+    // The wheel over the other slider shows the picture too, and leaving hides it again.
+    overlay.calls.clear();
+    auto& other = shown<QSlider>(form.Slider6);
+    const QPointF over(other.width() / 2.0, other.height() / 2.0);
+    QWheelEvent wheel(over, other.mapToGlobal(over), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&other, &wheel);
+    EXPECT_GT(form.Slider6.value(), 0);
+    EXPECT_TRUE(overlayCalled("GPPIC_ShowPicturePos -1 "));
+    QTest::mouseClick(&shown<QLineEdit>(form.txtIP), Qt::LeftButton);
+    EXPECT_TRUE(overlayCalled("GPPIC_ShowPicturePos 0 "));
+}
+
+TEST_F(DesktopWindow, OptionsLongerThanABoxTypesStayWhole) {
+    start({std::nullopt, "123456", std::string(20, 'p'), false});
+    ui::frmMain& form = desktop.form();
+    EXPECT_EQ(shown<QLineEdit>(form.txtRecvPort).text(), "123456");
+    EXPECT_EQ(shown<QLineEdit>(form.txtPassword).text().size(), 20);
+    QTest::mouseClick(&shown<QPushButton>(form.cmdConnect), Qt::LeftButton);
+    EXPECT_NE(form.StatusBar.PanelText(1).find("\"123456\""), std::string::npos);
 }
 
 TEST_F(DesktopWindow, StoredSlidersShowAtStartAndClosingWritesThemAndEndsTheLink) {
