@@ -38,7 +38,7 @@ Bound& place(Control& control, QWidget& parent, ControlWidgets& widgets, Place a
 }
 
 QFont windowFont() {
-    QFont font(toQString(std::string(ui::frmMain::kFontName)));
+    QFont font(toQString(ui::frmMain::kFontName));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(ui::frmMain::kFontSize);
     return font;
@@ -56,7 +56,7 @@ void placeSliderRow(Label& caption, Slider& slider, QWidget& group, ControlWidge
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(toQString(std::string(ui::frmMain::kCaption)));
+    setWindowTitle(toQString(ui::frmMain::kCaption));
     setWindowIcon(QIcon(QString::fromLatin1(kBuiltInLogo)));
     setFont(windowFont());
     setFixedSize(kClientWidth, kClientHeight);

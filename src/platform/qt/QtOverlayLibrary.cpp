@@ -1,27 +1,20 @@
 #include "platform/qt/QtOverlayLibrary.h"
 
+#include "platform/qt/toQString.h"
+
 #include <QColor>
 #include <QImageReader>
 #include <QPoint>
 #include <QSize>
-#include <QString>
 
 namespace rennlupe::platform::qt {
-
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void QtOverlayLibrary::GPML_SetTextMultilineData(std::int16_t x, std::int16_t y,
                                                  std::string_view text, std::int32_t colour,
                                                  std::int32_t, std::uint8_t size, std::int32_t,
                                                  std::int32_t, std::int32_t, std::uint8_t) {
     m_kept.topLeft = QPoint(x, y);
-    m_kept.text = fromUtf8(text);
+    m_kept.text = toQString(text);
     m_kept.colour = QColor::fromRgba(static_cast<QRgb>(colour));
     m_kept.pixelSize = size != 0 ? size : kDefaultPixelSize;
 }
@@ -35,7 +28,7 @@ void QtOverlayLibrary::GPML_ShowText(std::int32_t show) {
 }
 
 void QtOverlayLibrary::GPPIC_LoadNewPicture(std::string_view path) {
-    QImageReader reader(fromUtf8(path));
+    QImageReader reader(toQString(path));
     m_picture = reader.read();  // null when the file cannot be read
 }
 

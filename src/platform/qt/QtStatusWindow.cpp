@@ -1,6 +1,7 @@
 #include "platform/qt/QtStatusWindow.h"
 
 #include "platform/qt/fenced.h"
+#include "platform/qt/toQString.h"
 
 #include "platform/qt/StatusPanels.h"
 #include "statusbar/ucStatusbar.h"
@@ -20,14 +21,10 @@ constexpr std::uint32_t kPartMask = 0xFF;  // the style's bits lie above the par
 constexpr std::int32_t kBoldWeight = 700;
 constexpr std::int32_t kNoIndex = -1;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString faceName(const statusbar::FontDescription& description) {
     const auto& field = description.faceName;
     const auto end = std::find(field.begin(), field.end(), '\0');
-    return fromUtf8(std::string_view(field.data(), static_cast<std::size_t>(end - field.begin())));
+    return toQString(std::string_view(field.data(), static_cast<std::size_t>(end - field.begin())));
 }
 
 }  // namespace
@@ -125,7 +122,7 @@ void QtStatusWindow::resizeEvent(QResizeEvent* event) {
 }
 
 double QtStatusWindow::textWidth(const statusbar::FontObject& font, std::string_view text) const {
-    QFont measured(fromUtf8(font.Name()));
+    QFont measured(toQString(font.Name()));
     if (font.Size() > 0) {
         measured.setPointSizeF(font.Size());
     }
@@ -133,7 +130,7 @@ double QtStatusWindow::textWidth(const statusbar::FontObject& font, std::string_
     measured.setItalic(font.Italic());
     measured.setUnderline(font.Underline());
     measured.setStrikeOut(font.Strikethrough());
-    return QFontMetricsF(measured, this).horizontalAdvance(fromUtf8(text));
+    return QFontMetricsF(measured, this).horizontalAdvance(toQString(text));
 }
 
 StatusPanels* QtStatusWindow::panels(statusbar::WindowHandle window) const {
@@ -198,7 +195,7 @@ void QtStatusWindow::enableWindow(statusbar::WindowHandle window, bool enabled) 
 void QtStatusWindow::setText(statusbar::WindowHandle window, std::uint32_t partAndStyle,
                              std::string_view text) {
     if (StatusPanels* target = panels(window)) {
-        target->setText(partAndStyle & kPartMask, partAndStyle & ~kPartMask, fromUtf8(text));
+        target->setText(partAndStyle & kPartMask, partAndStyle & ~kPartMask, toQString(text));
     }
 }
 
@@ -229,7 +226,7 @@ void QtStatusWindow::setIcon(statusbar::WindowHandle window, std::uint32_t part,
 void QtStatusWindow::setTipText(statusbar::WindowHandle window, std::uint32_t part,
                                 std::string_view text) {
     if (StatusPanels* target = panels(window)) {
-        target->setTipText(part, fromUtf8(text));
+        target->setTipText(part, toQString(text));
     }
 }
 

@@ -2,18 +2,12 @@
 
 #include "platform/controls/Control.h"
 #include "platform/qt/fenced.h"
+#include "platform/qt/toQString.h"
 
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 
-#include <string>
-
 namespace rennlupe::platform::qt {
-
-inline QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Enabled and visible, which every control shares.
 inline void showCommonState(QWidget& widget, const Control& control) {
