@@ -17,15 +17,9 @@
 
 namespace rennlupe::platform::qt {
 
-namespace {}  // namespace
-
 QtLoop::QtLoop() : m_context(std::make_unique<QObject>()) {}
 
-QtLoop::~QtLoop() {
-    m_watches.clear();
-    m_timers.clear();
-    m_context.reset();
-}
+QtLoop::~QtLoop() = default;
 
 void QtLoop::watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) {
     unwatch(descriptor);
