@@ -2,6 +2,7 @@
 
 #include "platform/qt/BoundSlider.h"
 #include "platform/qt/labelGrid.h"
+#include "platform/qt/placeControl.h"
 
 #include <array>
 
@@ -33,9 +34,8 @@ AbstaendeWindow::AbstaendeWindow(ui::frmAbstaende& form, ControlWidgets& widgets
         addGridColumn(*columns[column], *this, widgets, kColumns[column].left, kFirstRowTop,
                       kColumns[column].width);
     }
-    auto* slider = new BoundSlider(form.sldTrans, this);
-    slider->setGeometry(8, kFirstRowTop + 20 * kGridRowHeight + 12, 200, 24);
-    widgets.add(form.sldTrans, *slider);
+    placeControl<BoundSlider>(form.sldTrans, *this, widgets,
+                              {8, kFirstRowTop + 20 * kGridRowHeight + 12, 200, 24});
 }
 
 }  // namespace rennlupe::platform::qt

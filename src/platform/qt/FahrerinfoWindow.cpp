@@ -3,6 +3,7 @@
 #include "platform/qt/BoundFrame.h"
 #include "platform/qt/BoundSlider.h"
 #include "platform/qt/labelGrid.h"
+#include "platform/qt/placeControl.h"
 
 #include <QFrame>
 
@@ -31,30 +32,28 @@ FahrerinfoWindow::FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widg
     : BoundWindow(form.window, owner) {
     widgets.add(form.window, *this);
     setFixedSize(620, 440);
-    auto* frame = new BoundFrame(form.Frame1, this);
-    frame->setGeometry(4, 4, 612, kFirstRowTop + 20 * kGridRowHeight + 12);
-    widgets.add(form.Frame1, *frame);
+    auto& frame = placeControl<BoundFrame>(form.Frame1, *this, widgets,
+                                           {4, 4, 612, kFirstRowTop + 20 * kGridRowHeight + 12});
     for (std::size_t heading = 0; heading < form.lblBeschriftung.size(); ++heading) {
-        addGridLabel(form.lblBeschriftung[heading], *frame, widgets, kColumns[heading].left,
+        addGridLabel(form.lblBeschriftung[heading], frame, widgets, kColumns[heading].left,
                      kHeadingTop, kColumns[heading].width);
     }
     const std::array<ui::frmFahrerinfo::Rows*, 9> columns{
         &form.lblFahrer,     &form.lblSP1,      &form.lblSp2,          &form.lblSP3, &form.lblLap,
         &form.lbllapcounter, &form.lblZeitzahl, &form.lblNeueBestzeit, &form.lblUID};
     for (std::size_t column = 0; column < columns.size(); ++column) {
-        addGridColumn(*columns[column], *frame, widgets, kColumns[column].left, kFirstRowTop,
+        addGridColumn(*columns[column], frame, widgets, kColumns[column].left, kFirstRowTop,
                       kColumns[column].width);
     }
     // Line1(0) to Line1(3): the dividers between name, splits and lap time.
     for (std::size_t divider = 1; divider <= 4; ++divider) {
-        auto* line = new QFrame(frame);
+        auto* line = new QFrame(&frame);
         line->setFrameShape(QFrame::VLine);
         line->setFrameShadow(QFrame::Sunken);
         line->setGeometry(kColumns[divider].left - 4, kHeadingTop, 2, 21 * kGridRowHeight);
     }
-    auto* slider = new BoundSlider(form.Slider1, this);
-    slider->setGeometry(8, frame->geometry().bottom() + 8, 200, 24);
-    widgets.add(form.Slider1, *slider);
+    placeControl<BoundSlider>(form.Slider1, *this, widgets,
+                              {8, frame.geometry().bottom() + 8, 200, 24});
 }
 
 }  // namespace rennlupe::platform::qt

@@ -10,6 +10,7 @@
 #include "platform/qt/BoundTextBox.h"
 #include "platform/qt/fenced.h"
 #include "platform/qt/followControl.h"
+#include "platform/qt/placeControl.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -20,22 +21,6 @@
 namespace rennlupe::platform::qt {
 
 namespace {
-
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-template <typename Bound, typename Control, typename... Extra>
-Bound& place(Control& control, QWidget& parent, ControlWidgets& widgets, Place at,
-             Extra&&... extra) {
-    auto* widget = new Bound(control, std::forward<Extra>(extra)..., &parent);
-    widget->setGeometry(at.left, at.top, at.width, at.height);
-    widgets.add(control, *widget);
-    return *widget;
-}
 
 QFont windowFont() {
     QFont font(toQString(ui::frmMain::kFontName));
@@ -48,8 +33,8 @@ QFont windowFont() {
 void placeSliderRow(Label& caption, Slider& slider, QWidget& group, ControlWidgets& widgets,
                     int row) {
     const int top = 20 + row * 46;
-    place<BoundLabel>(caption, group, widgets, {10, top, 200, 17});
-    place<BoundSlider>(slider, group, widgets, {8, top + 18, 224, 22});
+    placeControl<BoundLabel>(caption, group, widgets, {10, top, 200, 17});
+    placeControl<BoundSlider>(slider, group, widgets, {8, top + 18, 224, 22});
 }
 
 }  // namespace
@@ -63,27 +48,27 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
-    auto& connection = place<BoundFrame>(form.Frame1, *this, widgets, {4, 0, 489, 150});
-    place<BoundButton>(form.cmdConnect, connection, widgets, {8, 16, 100, 25});
-    place<BoundLabel>(form.lblSendPort, connection, widgets, {8, 52, 94, 17});
-    place<BoundTextBox>(form.txtSendPort, connection, widgets, {104, 50, 110, 20});
-    place<BoundLabel>(form.lblRecv, connection, widgets, {8, 76, 94, 17});
-    place<BoundTextBox>(form.txtRecvPort, connection, widgets, {104, 74, 110, 20});
-    place<BoundLabel>(form.lblPassword, connection, widgets, {8, 100, 94, 17});
-    place<BoundTextBox>(form.txtPassword, connection, widgets, {104, 98, 110, 20})
+    auto& connection = placeControl<BoundFrame>(form.Frame1, *this, widgets, {4, 0, 489, 150});
+    placeControl<BoundButton>(form.cmdConnect, connection, widgets, {8, 16, 100, 25});
+    placeControl<BoundLabel>(form.lblSendPort, connection, widgets, {8, 52, 94, 17});
+    placeControl<BoundTextBox>(form.txtSendPort, connection, widgets, {104, 50, 110, 20});
+    placeControl<BoundLabel>(form.lblRecv, connection, widgets, {8, 76, 94, 17});
+    placeControl<BoundTextBox>(form.txtRecvPort, connection, widgets, {104, 74, 110, 20});
+    placeControl<BoundLabel>(form.lblPassword, connection, widgets, {8, 100, 94, 17});
+    placeControl<BoundTextBox>(form.txtPassword, connection, widgets, {104, 98, 110, 20})
         .setEchoMode(QLineEdit::Password);
-    place<BoundLabel>(form.Label2, connection, widgets, {8, 124, 94, 17});
-    place<BoundTextBox>(form.txtIP, connection, widgets, {104, 122, 110, 20});
-    place<BoundImage>(form.Image1, connection, widgets, {236, 16, 240, 90},
-                      QString::fromLatin1(kBuiltInLogo));
-    place<BoundLabel>(form.lblChat, connection, widgets, {236, 124, 40, 17});
-    place<BoundTextBox>(form.txtSend, connection, widgets, {278, 122, 200, 20});
+    placeControl<BoundLabel>(form.Label2, connection, widgets, {8, 124, 94, 17});
+    placeControl<BoundTextBox>(form.txtIP, connection, widgets, {104, 122, 110, 20});
+    placeControl<BoundImage>(form.Image1, connection, widgets, {236, 16, 240, 90},
+                             QString::fromLatin1(kBuiltInLogo));
+    placeControl<BoundLabel>(form.lblChat, connection, widgets, {236, 124, 40, 17});
+    placeControl<BoundTextBox>(form.txtSend, connection, widgets, {278, 122, 200, 20});
     // 9360 twips from the group's left edge: beyond its width, so never in view.
-    place<BoundButton>(form.cmdSend, connection, widgets, {624, 120, 60, 24});
-    place<BoundButton>(form.cmdStartRaceTracker, connection, widgets, {236, 110, 130, 24});
-    place<BoundCheckBox>(form.Check1, connection, widgets, {370, 110, 110, 20});
+    placeControl<BoundButton>(form.cmdSend, connection, widgets, {624, 120, 60, 24});
+    placeControl<BoundButton>(form.cmdStartRaceTracker, connection, widgets, {236, 110, 130, 24});
+    placeControl<BoundCheckBox>(form.Check1, connection, widgets, {370, 110, 110, 20});
 
-    auto& text = place<BoundFrame>(form.Frame6, *this, widgets, {4, 154, 242, 210});
+    auto& text = placeControl<BoundFrame>(form.Frame6, *this, widgets, {4, 154, 242, 210});
     const std::array<std::pair<Label*, Slider*>, 4> textRows{{{&form.lblSlider1, &form.Slider1},
                                                               {&form.lblSlider2, &form.Slider2},
                                                               {&form.lblSlider3, &form.Slider3},
@@ -92,24 +77,25 @@ void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
         const auto& [caption, slider] = textRows[static_cast<std::size_t>(row)];
         placeSliderRow(*caption, *slider, text, widgets, row);
     }
-    auto& picture = place<BoundFrame>(form.Frame7, *this, widgets, {251, 154, 242, 210});
+    auto& picture = placeControl<BoundFrame>(form.Frame7, *this, widgets, {251, 154, 242, 210});
     placeSliderRow(form.lblSlider5, form.Slider5, picture, widgets, 0);
     placeSliderRow(form.lblSlider6, form.Slider6, picture, widgets, 1);
 
     // Race information the dispatcher keeps; hidden, as the controls say.
-    auto& viewed = place<BoundFrame>(form.Frame3, *this, widgets, {4, 368, 489, 60});
-    auto& driver = place<BoundLabel>(form.lblGezeigterFahrer, viewed, widgets, {8, 16, 300, 22});
+    auto& viewed = placeControl<BoundFrame>(form.Frame3, *this, widgets, {4, 368, 489, 60});
+    auto& driver =
+        placeControl<BoundLabel>(form.lblGezeigterFahrer, viewed, widgets, {8, 16, 300, 22});
     QFont bold(QStringLiteral("Arial"));
     bold.setPointSize(12);
     bold.setBold(true);
     driver.setFont(bold);
-    place<BoundLabel>(form.lblMeineID, viewed, widgets, {320, 16, 40, 17});
-    place<BoundLabel>(form.lblLap, viewed, widgets, {360, 16, 40, 17});
-    place<BoundLabel>(form.lblStreckennodes, viewed, widgets, {400, 16, 40, 17});
-    place<BoundLabel>(form.Label3, viewed, widgets, {440, 16, 40, 17});
-    place<BoundLabel>(form.Label5, viewed, widgets, {440, 36, 40, 17});
-    auto& race = place<BoundFrame>(form.Frame5, *this, widgets, {712, 0, 240, 150});
-    place<BoundListBox>(form.List1, race, widgets, {8, 16, 224, 126});
+    placeControl<BoundLabel>(form.lblMeineID, viewed, widgets, {320, 16, 40, 17});
+    placeControl<BoundLabel>(form.lblLap, viewed, widgets, {360, 16, 40, 17});
+    placeControl<BoundLabel>(form.lblStreckennodes, viewed, widgets, {400, 16, 40, 17});
+    placeControl<BoundLabel>(form.Label3, viewed, widgets, {440, 16, 40, 17});
+    placeControl<BoundLabel>(form.Label5, viewed, widgets, {440, 36, 40, 17});
+    auto& race = placeControl<BoundFrame>(form.Frame5, *this, widgets, {712, 0, 240, 150});
+    placeControl<BoundListBox>(form.List1, race, widgets, {8, 16, 224, 126});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

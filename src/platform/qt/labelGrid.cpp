@@ -1,5 +1,7 @@
 #include "platform/qt/labelGrid.h"
 
+#include "platform/qt/placeControl.h"
+
 namespace rennlupe::platform::qt {
 
 QFont gridFont() {
@@ -11,11 +13,10 @@ QFont gridFont() {
 
 BoundLabel& addGridLabel(Label& label, QWidget& parent, ControlWidgets& widgets, int left, int top,
                          int width) {
-    auto* shown = new BoundLabel(label, &parent);
-    shown->setFont(gridFont());
-    shown->setGeometry(left, top, width, kGridRowHeight);
-    widgets.add(label, *shown);
-    return *shown;
+    auto& shown =
+        placeControl<BoundLabel>(label, parent, widgets, {left, top, width, kGridRowHeight});
+    shown.setFont(gridFont());
+    return shown;
 }
 
 void addGridColumn(std::span<Label> rows, QWidget& parent, ControlWidgets& widgets, int left,
