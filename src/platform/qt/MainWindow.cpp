@@ -16,8 +16,6 @@
 #include <QFont>
 #include <QIcon>
 
-#include <array>
-
 namespace rennlupe::platform::qt {
 
 namespace {
@@ -69,14 +67,10 @@ void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
     placeControl<BoundCheckBox>(form.Check1, connection, widgets, {370, 110, 110, 20});
 
     auto& text = placeControl<BoundFrame>(form.Frame6, *this, widgets, {4, 154, 242, 210});
-    const std::array<std::pair<Label*, Slider*>, 4> textRows{{{&form.lblSlider1, &form.Slider1},
-                                                              {&form.lblSlider2, &form.Slider2},
-                                                              {&form.lblSlider3, &form.Slider3},
-                                                              {&form.lblSlider4, &form.Slider4}}};
-    for (int row = 0; row < 4; ++row) {
-        const auto& [caption, slider] = textRows[static_cast<std::size_t>(row)];
-        placeSliderRow(*caption, *slider, text, widgets, row);
-    }
+    placeSliderRow(form.lblSlider1, form.Slider1, text, widgets, 0);
+    placeSliderRow(form.lblSlider2, form.Slider2, text, widgets, 1);
+    placeSliderRow(form.lblSlider3, form.Slider3, text, widgets, 2);
+    placeSliderRow(form.lblSlider4, form.Slider4, text, widgets, 3);
     auto& picture = placeControl<BoundFrame>(form.Frame7, *this, widgets, {251, 154, 242, 210});
     placeSliderRow(form.lblSlider5, form.Slider5, picture, widgets, 0);
     placeSliderRow(form.lblSlider6, form.Slider6, picture, widgets, 1);
