@@ -4,6 +4,7 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
 #include <csignal>
 
 #include <array>
@@ -15,12 +16,15 @@ namespace {
 
 volatile std::sig_atomic_t g_writeEnd = -1;
 
+// The interrupted code may be about to read errno, which write() can change.
 extern "C" void writeSignal(int) {
+    const int saved = errno;
     const int fd = g_writeEnd;
     if (fd >= 0) {
         const char byte = 1;
         [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
     }
+    errno = saved;
 }
 
 void handleQuitSignals(void (*handler)(int)) {
