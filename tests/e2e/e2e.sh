@@ -34,14 +34,6 @@ start_sim() {
   fail "the stand-in game did not start"
 }
 
-stop_program() {
-  kill -TERM "$app_pid"
-  wait "$app_pid"
-  local status=$?
-  app_pid=""
-  return $status
-}
-
 case "$scenario" in
 track)
   start_sim

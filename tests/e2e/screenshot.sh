@@ -46,10 +46,8 @@ stray=$(text_pixels 500x300+0+440)
 [ "$stray" -eq 0 ] || fail "text colour outside the text region ($stray pixels)"
 xwininfo -root -tree | grep -q '"Rennlupe"' || fail "no window titled Rennlupe"
 
-kill -TERM "$app_pid"
-wait "$app_pid"
+stop_program
 status=$?
-app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with $status after SIGTERM"
 grep -q 'X position=560' "$work/rennlupe.ini" || fail "the settings were not written back"
 echo "gap lines drawn ($drawn text pixels); screenshot: $output"
