@@ -18,8 +18,7 @@ expect_line() {
   fail "no line matching '$pattern' within $seconds s"
 }
 
-# A receive port of this run's own.
-recv_port=$((20000 + ($$ * 7 + RANDOM) % 30000))
+recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"
 
 cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 chmod 755 "$work" "$work/rennlupe"
