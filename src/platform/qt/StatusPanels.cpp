@@ -25,6 +25,11 @@ constexpr std::int32_t kDblClick = -3;
 constexpr std::int32_t kRClick = -5;
 constexpr std::int32_t kRDblClick = -6;
 
+// Inside a part's border: where its icon and its text go.
+QRect insideOf(const QRect& rect) {
+    return rect.adjusted(kTextIndent, 1, -2, -1);
+}
+
 }  // namespace
 
 StatusPanels::StatusPanels(QWidget* parent, std::uint32_t style)
@@ -132,7 +137,7 @@ void StatusPanels::paintEvent(QPaintEvent*) {
 }
 
 QRect StatusPanels::textRect(const Part& part, const QRect& rect) const {
-    QRect content = rect.adjusted(kTextIndent, 1, -2, -1);
+    QRect content = insideOf(rect);
     if (!part.icon.isNull()) {
         const QSize size = part.icon.actualSize(QSize(content.height(), content.height()));
         content.setLeft(content.left() + size.width() + kIconGap);
@@ -148,7 +153,7 @@ void StatusPanels::paintPart(QPainter& painter, const Part& part, const QRect& r
     if ((part.borderStyle & kNoBorders) == 0) {
         qDrawShadePanel(&painter, rect, palette(), (part.borderStyle & kPopOut) == 0, 1);
     }
-    const QRect inside = rect.adjusted(kTextIndent, 1, -2, -1);
+    const QRect inside = insideOf(rect);
     const QRect content = textRect(part, rect);
     painter.save();
     painter.setClipRect(inside);
