@@ -1,7 +1,7 @@
 #include "platform/qt/Desktop.h"
 
-#include "DesktopOnQt.h"
 #include "platform/qt/BoundImage.h"
+#include "platform/qt/DesktopOnQt.h"
 #include "platform/qt/QtLoop.h"
 #include "support/FailingFiles.h"
 #include "support/gameLoopbackAddress.h"

@@ -1,4 +1,4 @@
-#include "DesktopOnQt.h"
+#include "platform/qt/DesktopOnQt.h"
 #include "support/gameLoopbackAddress.h"
 #include "support/UdpPeer.h"
 
