@@ -13,7 +13,6 @@
 #include <array>
 #include <cstdio>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
