@@ -64,12 +64,7 @@ ucStatusbar::~ucStatusbar() {
         m_oFont->stopListening(m_fontListener);
     }
     if (m_initialised) {
-        m_handlingMessages = false;
-        if (m_fontHandle != 0) {
-            m_window.deleteFont(m_fontHandle);
-        }
-        destroyPanelIcons();
-        m_window.destroyWindow(m_statusWindow);
+        destroyStatusWindow();
     }
     if (m_imageList != 0) {
         m_window.destroyImageList(m_imageList);
@@ -212,15 +207,7 @@ void ucStatusbar::setSizeGrip(bool New_SizeGrip) {
     const std::vector<Panel> kept = m_panels;
     const bool toolTips = (m_window.windowStyle(m_statusWindow) & kToolTipsStyle) != 0;
 
-    m_handlingMessages = false;
-    if (m_fontHandle != 0) {
-        m_window.deleteFont(m_fontHandle);
-        m_fontHandle = 0;
-    }
-    destroyPanelIcons();
-    m_window.destroyWindow(m_statusWindow);
-    m_statusWindow = 0;
-    m_initialised = false;
+    destroyStatusWindow();
     (void)Initialize(New_SizeGrip, toolTips);
 
     m_panels.clear();
@@ -390,6 +377,18 @@ void ucStatusbar::layout() {
         edges.back() = available;
     }
     m_window.setParts(m_statusWindow, edges);
+}
+
+void ucStatusbar::destroyStatusWindow() {
+    m_handlingMessages = false;
+    if (m_fontHandle != 0) {
+        m_window.deleteFont(m_fontHandle);
+        m_fontHandle = 0;
+    }
+    destroyPanelIcons();
+    m_window.destroyWindow(m_statusWindow);
+    m_statusWindow = 0;
+    m_initialised = false;
 }
 
 void ucStatusbar::destroyPanelIcons() {

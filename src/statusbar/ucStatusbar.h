@@ -107,6 +107,8 @@ private:
     void takeFont(std::shared_ptr<FontObject> font);
     void applyFont();
     void layout();
+    // Its font, its panels' icons and the window itself; the panel records stay.
+    void destroyStatusWindow();
     void destroyPanelIcons();
     void takeHeightFromFirstPart();
 
