@@ -63,7 +63,7 @@ ucStatusbar::~ucStatusbar() {
     if (m_oFont) {
         m_oFont->stopListening(m_fontListener);
     }
-    if (m_initialised) {
+    if (m_statusWindow != 0) {
         destroyStatusWindow();
     }
     if (m_imageList != 0) {
@@ -104,7 +104,7 @@ void ucStatusbar::takeFont(std::shared_ptr<FontObject> font) {
     }
     m_oFont = std::move(font);
     m_fontListener = m_oFont->listen([this] {
-        if (m_initialised) {
+        if (m_statusWindow != 0) {
             applyFont();
         }
     });
@@ -121,7 +121,7 @@ void ucStatusbar::applyFont() {
 }
 
 bool ucStatusbar::Initialize(bool sizeGrip, bool toolTips) {
-    if (m_initialised) {
+    if (m_statusWindow != 0) {
         return false;
     }
     const std::uint32_t style =
@@ -134,7 +134,6 @@ bool ucStatusbar::Initialize(bool sizeGrip, bool toolTips) {
     takeHeightFromFirstPart();
     m_window.dockToBottom();
     m_window.showWindow(m_statusWindow);
-    m_initialised = true;
     takeFont(m_drawingFont);
     applyFont();
     m_handlingMessages = true;
@@ -328,7 +327,7 @@ void ucStatusbar::setEnabled(bool New_Enabled) {
 
 void ucStatusbar::setFont(std::shared_ptr<FontObject> New_Font) {
     takeFont(std::move(New_Font));
-    if (m_initialised) {
+    if (m_statusWindow != 0) {
         applyFont();
     }
 }
@@ -388,7 +387,6 @@ void ucStatusbar::destroyStatusWindow() {
     destroyPanelIcons();
     m_window.destroyWindow(m_statusWindow);
     m_statusWindow = 0;
-    m_initialised = false;
 }
 
 void ucStatusbar::destroyPanelIcons() {

@@ -115,7 +115,6 @@ private:
     StatusWindow& m_window;
     ModuleHandle m_systemLibrary = 0;
     WindowHandle m_statusWindow = 0;
-    bool m_initialised = false;
     bool m_handlingMessages = false;
     bool m_enabled = true;
     bool m_doubleClicked = false;
