@@ -2,9 +2,6 @@
 
 #include "console/runHeadless.h"
 
-#include <string_view>
-#include <vector>
-
 int runDesktopFrontEnd(const rennlupe::console::HeadlessOptions& options, std::ostream& out,
                        std::ostream& err) {
     err << "rennlupe: this build has no desktop front end; running headless\n";

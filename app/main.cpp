@@ -2,7 +2,6 @@
 #include "console/runHeadless.h"
 #include "desktop.h"
 
-#include <algorithm>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -19,8 +18,7 @@ int main(int argc, char** argv) {
         std::cout << HeadlessOptions::usage();
         return 0;
     }
-    const bool headless = std::find(args.begin(), args.end(), "--headless") != args.end();
-    if (headless) {
+    if (options.headless) {
         return rennlupe::console::runHeadless(options, std::cout, std::cerr);
     }
     return runDesktopFrontEnd(options, std::cout, std::cerr);

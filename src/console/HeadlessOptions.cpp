@@ -30,7 +30,7 @@ HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
             return std::string(args[++i]);
         };
         if (arg == "--headless") {
-            continue;
+            options.headless = true;
         } else if (arg == "--connect") {
             options.connect = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -12,6 +12,7 @@ struct HeadlessOptions {
     std::optional<std::string> host;
     std::optional<std::string> recvPort;
     std::optional<std::string> password;
+    bool headless = false;
     bool connect = false;
     bool help = false;
     int keepAliveMs = 1000;

@@ -3,26 +3,12 @@
 #include "bits/SystemClock.h"
 #include "console/ConsoleOverlayLibrary.h"
 #include "console/ConsoleStatusWindow.h"
-#include "console/HeadlessOptions.h"
 #include "console/NoWindowStyle.h"
 #include "platform/eventloop/PollLoop.h"
 #include "platform/files/PosixFiles.h"
 #include "ui/frmMain.h"
 
 namespace rennlupe::console {
-
-int runHeadless(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const HeadlessOptions options = HeadlessOptions::parse(args);
-    if (!options.error.empty()) {
-        err << "rennlupe: " << options.error << "\n" << HeadlessOptions::usage();
-        return 2;
-    }
-    if (options.help) {
-        out << HeadlessOptions::usage();
-        return 0;
-    }
-    return runHeadless(options, out, err);
-}
 
 int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream& err) {
     platform::PollLoop loop;

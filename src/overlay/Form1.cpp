@@ -77,13 +77,10 @@ void Form1::tmrScreenSize_Timer() {
     std::int32_t width = 0;
     std::int32_t height = 0;
     m_library.GPSI_GetScreenSize(width, height);
-    lblScreenSize.setCaption("Screen Size: ");
-    if (width != 0 && height != 0) {
-        lblScreenSize.setCaption(lblScreenSize.caption() + "W: " + std::to_string(width) +
-                                 ", H: " + std::to_string(height));
-    } else {
-        lblScreenSize.setCaption(lblScreenSize.caption() + "N/A");
-    }
+    const bool known = width != 0 && height != 0;
+    lblScreenSize.setCaption(
+        "Screen Size: " +
+        (known ? "W: " + std::to_string(width) + ", H: " + std::to_string(height) : "N/A"));
 }
 
 }  // namespace rennlupe::overlay

@@ -63,13 +63,8 @@ ucStatusbar::~ucStatusbar() {
     if (m_oFont) {
         m_oFont->stopListening(m_fontListener);
     }
-    if (m_initialised) {
-        m_handlingMessages = false;
-        if (m_fontHandle != 0) {
-            m_window.deleteFont(m_fontHandle);
-        }
-        destroyPanelIcons();
-        m_window.destroyWindow(m_statusWindow);
+    if (m_statusWindow != 0) {
+        destroyStatusWindow();
     }
     if (m_imageList != 0) {
         m_window.destroyImageList(m_imageList);
@@ -109,7 +104,7 @@ void ucStatusbar::takeFont(std::shared_ptr<FontObject> font) {
     }
     m_oFont = std::move(font);
     m_fontListener = m_oFont->listen([this] {
-        if (m_initialised) {
+        if (m_statusWindow != 0) {
             applyFont();
         }
     });
@@ -126,7 +121,7 @@ void ucStatusbar::applyFont() {
 }
 
 bool ucStatusbar::Initialize(bool sizeGrip, bool toolTips) {
-    if (m_initialised) {
+    if (m_statusWindow != 0) {
         return false;
     }
     const std::uint32_t style =
@@ -139,7 +134,6 @@ bool ucStatusbar::Initialize(bool sizeGrip, bool toolTips) {
     takeHeightFromFirstPart();
     m_window.dockToBottom();
     m_window.showWindow(m_statusWindow);
-    m_initialised = true;
     takeFont(m_drawingFont);
     applyFont();
     m_handlingMessages = true;
@@ -212,15 +206,7 @@ void ucStatusbar::setSizeGrip(bool New_SizeGrip) {
     const std::vector<Panel> kept = m_panels;
     const bool toolTips = (m_window.windowStyle(m_statusWindow) & kToolTipsStyle) != 0;
 
-    m_handlingMessages = false;
-    if (m_fontHandle != 0) {
-        m_window.deleteFont(m_fontHandle);
-        m_fontHandle = 0;
-    }
-    destroyPanelIcons();
-    m_window.destroyWindow(m_statusWindow);
-    m_statusWindow = 0;
-    m_initialised = false;
+    destroyStatusWindow();
     (void)Initialize(New_SizeGrip, toolTips);
 
     m_panels.clear();
@@ -341,7 +327,7 @@ void ucStatusbar::setEnabled(bool New_Enabled) {
 
 void ucStatusbar::setFont(std::shared_ptr<FontObject> New_Font) {
     takeFont(std::move(New_Font));
-    if (m_initialised) {
+    if (m_statusWindow != 0) {
         applyFont();
     }
 }
@@ -390,6 +376,17 @@ void ucStatusbar::layout() {
         edges.back() = available;
     }
     m_window.setParts(m_statusWindow, edges);
+}
+
+void ucStatusbar::destroyStatusWindow() {
+    m_handlingMessages = false;
+    if (m_fontHandle != 0) {
+        m_window.deleteFont(m_fontHandle);
+        m_fontHandle = 0;
+    }
+    destroyPanelIcons();
+    m_window.destroyWindow(m_statusWindow);
+    m_statusWindow = 0;
 }
 
 void ucStatusbar::destroyPanelIcons() {

@@ -107,13 +107,14 @@ private:
     void takeFont(std::shared_ptr<FontObject> font);
     void applyFont();
     void layout();
+    // Its font, its panels' icons and the window itself; the panel records stay.
+    void destroyStatusWindow();
     void destroyPanelIcons();
     void takeHeightFromFirstPart();
 
     StatusWindow& m_window;
     ModuleHandle m_systemLibrary = 0;
     WindowHandle m_statusWindow = 0;
-    bool m_initialised = false;
     bool m_handlingMessages = false;
     bool m_enabled = true;
     bool m_doubleClicked = false;

@@ -189,12 +189,8 @@ void frmMain::cmdConnect_Click() {
         }
         lngTimer = 0;
         KeepAlive.setEnabled(true);
-    } else if (cmdConnect.caption() == "Cancel") {
-        StatusBar.show("Cancelled..");
-        CloseDown();
-        KeepAlive.setEnabled(false);
     } else {
-        StatusBar.show("Disconnected..");
+        StatusBar.show(cmdConnect.caption() == "Cancel" ? "Cancelled.." : "Disconnected..");
         CloseDown();
         KeepAlive.setEnabled(false);
     }

@@ -24,10 +24,12 @@ TEST(HeadlessOptions, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
     EXPECT_EQ(all.host, "127.0.0.9");
     EXPECT_EQ(all.recvPort, "123456");  // kept whole; the connect click refuses it
     EXPECT_EQ(all.password, "pw");
+    EXPECT_TRUE(all.headless);
     EXPECT_TRUE(all.connect);
     EXPECT_EQ(all.keepAliveMs, 25);
     EXPECT_TRUE(parsed({"--help"}).help);
     EXPECT_EQ(parsed({}).keepAliveMs, 1000);
+    EXPECT_FALSE(parsed({}).headless);
     for (const auto& bad : std::vector<std::vector<std::string_view>>{
              {"--bogus"}, {"--host"}, {"--keepalive-ms", "0"}, {"--keepalive-ms", "1x"}}) {
         EXPECT_FALSE(parsed(bad).error.empty()) << bad.front();

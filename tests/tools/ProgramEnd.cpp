@@ -6,35 +6,13 @@
 #include "support/runUntil.h"
 
 #include <algorithm>
-#include <array>
 #include <chrono>
+#include <utility>
 
 namespace rennlupe::tools {
-namespace {
-
-platform::NativeSocket loopbackSocket(platform::SocketAddress& bound) {
-    const platform::NativeSocket socket = platform::openSocket(platform::kSocketDatagram, 0);
-    platform::setNonBlocking(socket);
-    platform::bindSocket(socket, {0x7F000001, 0});
-    platform::localAddress(socket, bound);
-    return socket;
-}
-
-}  // namespace
-
-ProgramEnd::ProgramEnd() {
-    platform::SocketAddress unused{};
-    m_sender = loopbackSocket(unused);
-    m_receiver = loopbackSocket(m_receiveAddress);
-}
-
-ProgramEnd::~ProgramEnd() {
-    platform::closeSocket(m_sender);
-    platform::closeSocket(m_receiver);
-}
 
 void ProgramEnd::sendTo(platform::SocketAddress game, std::span<const std::uint8_t> bytes) {
-    platform::sendBytesTo(m_sender, bytes, game);
+    m_sender.sendTo(game, bytes);
 }
 
 void ProgramEnd::sendIsi(platform::SocketAddress game, std::string_view password) {
@@ -55,14 +33,8 @@ void ProgramEnd::sendShort(platform::SocketAddress game, std::string_view id, st
 }
 
 void ProgramEnd::collect() {
-    std::array<std::uint8_t, 2048> buffer{};
-    platform::SocketAddress from{};
-    for (;;) {
-        const std::ptrdiff_t received = platform::receiveFrom(m_receiver, buffer, from);
-        if (received < 0) {
-            return;
-        }
-        m_received.emplace_back(buffer.begin(), buffer.begin() + received);
+    while (auto datagram = m_receiver.receive(0)) {
+        m_received.push_back(std::move(*datagram));
     }
 }
 
@@ -87,10 +59,8 @@ std::size_t ProgramEnd::count(std::string_view id) const {
 }
 
 std::size_t ProgramEnd::strayCount() {
-    std::array<std::uint8_t, 2048> buffer{};
-    platform::SocketAddress from{};
     std::size_t stray = 0;
-    while (platform::receiveFrom(m_sender, buffer, from) >= 0) {
+    while (m_sender.receive(0)) {
         ++stray;
     }
     return stray;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/eventloop/EventLoop.h"
-#include "platform/sockets/socket.h"
 #include "platform/sockets/SocketAddress.h"
+#include "support/UdpPeer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,12 +19,7 @@ class ProgramEnd {
 public:
     using Datagram = std::vector<std::uint8_t>;
 
-    ProgramEnd();
-    ~ProgramEnd();
-    ProgramEnd(const ProgramEnd&) = delete;
-    ProgramEnd& operator=(const ProgramEnd&) = delete;
-
-    std::uint16_t receivePort() const { return m_receiveAddress.port; }
+    std::uint16_t receivePort() const { return m_receiver.address().port; }
     void sendTo(platform::SocketAddress game, std::span<const std::uint8_t> bytes);
     void sendIsi(platform::SocketAddress game, std::string_view password);
     void sendShort(platform::SocketAddress game, std::string_view id, std::uint8_t p1 = 0);
@@ -42,9 +37,8 @@ public:
     std::size_t strayCount();
 
 private:
-    platform::NativeSocket m_sender;
-    platform::NativeSocket m_receiver;
-    platform::SocketAddress m_receiveAddress{};
+    support::UdpPeer m_sender;
+    support::UdpPeer m_receiver;
     std::vector<Datagram> m_received;
 };
 

@@ -90,15 +90,15 @@ insim::GaugeRecord RaceSimulation::nextGauge(std::uint32_t timeMilliseconds) {
 }
 
 std::int16_t RaceSimulation::node(int car) const {
-    const auto travelled =
-        static_cast<long>(std::floor(m_cars[static_cast<std::size_t>(car)].position));
-    return static_cast<std::int16_t>((kFinishNode + 1 + travelled) % kNumNodes);
+    return static_cast<std::int16_t>((kFinishNode + 1 + nodesTravelled(car)) % kNumNodes);
 }
 
 std::uint8_t RaceSimulation::lap(int car) const {
-    const auto travelled =
-        static_cast<long>(std::floor(m_cars[static_cast<std::size_t>(car)].position));
-    return static_cast<std::uint8_t>(1 + travelled / kNumNodes);
+    return static_cast<std::uint8_t>(1 + nodesTravelled(car) / kNumNodes);
+}
+
+long RaceSimulation::nodesTravelled(int car) const {
+    return static_cast<long>(std::floor(m_cars[static_cast<std::size_t>(car)].position));
 }
 
 }  // namespace rennlupe::tools

@@ -42,6 +42,8 @@ private:
         double position = 0.0;  // nodes from the start of lap 1
     };
 
+    long nodesTravelled(int car) const;
+
     int m_laps;
     int m_rate;
     std::mt19937 m_random;

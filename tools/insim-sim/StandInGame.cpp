@@ -54,9 +54,7 @@ StandInGame::StandInGame(EventLoop& loop, SimOptions options, std::ostream& out)
       m_started(std::chrono::steady_clock::now()) {}
 
 StandInGame::~StandInGame() {
-    stopTimer(m_streamTimer);
-    stopTimer(m_silentTimer);
-    stopTimer(m_restartTimer);
+    stopTimers();
     if (m_socket != platform::kInvalidSocket) {
         m_loop.unwatch(m_socket);
         platform::closeSocket(m_socket);
@@ -159,9 +157,7 @@ void StandInGame::linkUp(std::span<const std::uint8_t> datagram, platform::Socke
     say("link up from " + addressText(from) + " replies to " + addressText(*m_peer));
     if (m_options.silentAfter) {
         m_silentTimer = m_loop.startTimer(millisecondsOf(*m_options.silentAfter), [this] {
-            stopTimer(m_silentTimer);
-            stopTimer(m_streamTimer);
-            stopTimer(m_restartTimer);
+            stopTimers();
             m_silent = true;
             say("silent");
         });
@@ -173,9 +169,7 @@ void StandInGame::linkUp(std::span<const std::uint8_t> datagram, platform::Socke
 }
 
 void StandInGame::linkDown() {
-    stopTimer(m_streamTimer);
-    stopTimer(m_silentTimer);
-    stopTimer(m_restartTimer);
+    stopTimers();
     m_peer.reset();
     m_stateSent = false;
     m_playersReported = false;
@@ -249,6 +243,12 @@ void StandInGame::send(std::span<const std::uint8_t> bytes) {
 
 void StandInGame::say(const std::string& line) {
     m_out << line << std::endl;
+}
+
+void StandInGame::stopTimers() {
+    stopTimer(m_streamTimer);
+    stopTimer(m_silentTimer);
+    stopTimer(m_restartTimer);
 }
 
 void StandInGame::stopTimer(EventLoop::TimerId& timer) {

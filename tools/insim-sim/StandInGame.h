@@ -41,6 +41,7 @@ private:
     void restartRace();
     void send(std::span<const std::uint8_t> bytes);
     void say(const std::string& line);
+    void stopTimers();
     void stopTimer(platform::EventLoop::TimerId& timer);
 
     platform::EventLoop& m_loop;
