@@ -29,8 +29,6 @@ public:
     ValueType type() const noexcept { return static_cast<ValueType>(m_value.index()); }
     bool isEmpty() const noexcept { return type() == ValueType::Empty; }
     bool isText() const noexcept { return type() == ValueType::Text; }
-    // Every type but text is a number, empty and boolean included.
-    bool isNumeric() const noexcept { return !isText(); }
 
     // The stored alternative, or nullptr when the value holds another type.
     template <typename T>

@@ -6,8 +6,6 @@ namespace rennlupe::bits {
 
 namespace {
 
-constexpr std::uint32_t kSignBit32 = 0x80000000U;
-
 std::uint32_t asBits(std::int32_t value) {
     return static_cast<std::uint32_t>(value);
 }
@@ -15,8 +13,8 @@ std::int32_t fromBits(std::uint32_t bits) {
     return static_cast<std::int32_t>(bits);
 }
 
-// 2^(bit-1) for a bit below the top of its width, so it never overflows.
-std::uint32_t maskBelowTop(std::uint8_t bit) {
+// Unsigned, so the top bit of every width needs no case of its own.
+std::uint32_t maskOf(std::uint8_t bit) {
     return std::uint32_t{1} << (bit - 1U);
 }
 
@@ -26,48 +24,36 @@ std::int32_t SetBit32(std::int32_t value, std::uint8_t bit) {
     if (bit < 1 || bit > 32) {
         return value;
     }
-    if (bit == 32) {
-        return fromBits(asBits(value) | kSignBit32);
-    }
-    return fromBits(asBits(value) | maskBelowTop(bit));
+    return fromBits(asBits(value) | maskOf(bit));
 }
 
 std::int32_t ClearBit32(std::int32_t value, std::uint8_t bit) {
     if (bit < 1 || bit > 32) {
         return value;
     }
-    if (bit == 32) {
-        return fromBits(asBits(value) & ~kSignBit32);
-    }
-    return fromBits(asBits(value) & ~maskBelowTop(bit));
+    return fromBits(asBits(value) & ~maskOf(bit));
 }
 
 bool TestBit32(std::int32_t value, std::uint8_t bit) {
     if (bit < 1 || bit > 32) {
         return false;
     }
-    if (bit == 32) {
-        return (asBits(value) & kSignBit32) != 0;
-    }
-    return (asBits(value) & maskBelowTop(bit)) != 0;
+    return (asBits(value) & maskOf(bit)) != 0;
 }
 
 std::int16_t ClearBit16(std::int16_t value, std::uint8_t bit) {
     if (bit < 1 || bit > 16) {
         return value;
     }
-    if (bit == 16) {
-        // Adding 32768 to a negative value clears the sign bit without leaving the width.
-        return value < 0 ? static_cast<std::int16_t>(value + 32768) : value;
-    }
-    return static_cast<std::int16_t>(value & ~static_cast<std::int32_t>(maskBelowTop(bit)));
+    const auto bits = static_cast<std::uint16_t>(value);
+    return static_cast<std::int16_t>(bits & ~maskOf(bit));
 }
 
 std::uint8_t ClearBit8(std::uint8_t value, std::uint8_t bit) {
     if (bit < 1 || bit > 8) {
         return value;
     }
-    return static_cast<std::uint8_t>(value & ~maskBelowTop(bit));
+    return static_cast<std::uint8_t>(value & ~maskOf(bit));
 }
 
 Value DecimalBitOp(const Value& value, std::uint8_t bit, int operation) {

@@ -6,17 +6,13 @@
 namespace rennlupe::insim {
 
 MciCar MciCar::read(const PacketBytes& bytes, std::size_t offset) {
-    bits::Value high = bits::Value::ofUInt8(bytes.at(offset + kNodeHighOffset));
+    std::uint8_t high = bytes.at(offset + kNodeHighOffset);
     for (const std::uint8_t flag : kNodeFlagBits) {
-        high = bits::ClearBit(high, flag);
+        high = bits::ClearBit8(high, flag);
     }
-    // ClearBit keeps the type, so the byte is always there.
-    const std::uint8_t* flagsCleared = high.get<std::uint8_t>();
     MciCar car;
     // Five bits of high byte: at most 31 * 256 + 255, so this cannot overflow.
-    car.Node =
-        bits::checked16::fromBytes(bytes.at(offset + kNodeLowOffset),
-                                   flagsCleared != nullptr ? *flagsCleared : std::uint8_t{0});
+    car.Node = bits::checked16::fromBytes(bytes.at(offset + kNodeLowOffset), high);
     car.Lap = bytes.at(offset + kLapOffset);
     car.PlayerId = bytes.at(offset + kPlayerIdOffset);
     return car;

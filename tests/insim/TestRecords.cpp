@@ -6,6 +6,7 @@
 #include "insim/VerRecord.h"
 
 #include "support/bytesOf.h"
+#include "support/makePackets.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,9 @@ namespace rennlupe::insim {
 namespace {
 
 using support::bytesOf;
-
-// A datagram of exactly its length on the heap, so a read past it is caught.
-std::vector<std::uint8_t> datagram(std::string_view identifier, std::size_t size) {
-    std::vector<std::uint8_t> bytes(size, 0);
-    std::copy(identifier.begin(), identifier.end(), bytes.begin());
-    return bytes;
-}
+// Datagrams of exactly their length on the heap, so a read past one is caught.
+using support::packetOf;
+using support::putText;
 
 template <std::size_t N>
 std::array<std::uint8_t, N> text(std::string_view value) {
@@ -35,21 +32,17 @@ std::array<std::uint8_t, N> text(std::string_view value) {
     return out;
 }
 
-void put(std::vector<std::uint8_t>& bytes, std::size_t offset, std::string_view value) {
-    std::copy(value.begin(), value.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
 TEST(VerRecord, ReadsVersionAndProduct) {
-    auto bytes = datagram("VER", VerRecord::kSize);
-    put(bytes, 4, "1.2");
-    put(bytes, 12, "ABCDEF");
+    auto bytes = packetOf("VER", VerRecord::kSize);
+    putText(bytes, 4, "1.2");
+    putText(bytes, 12, "ABCDEF");
     const VerRecord ver = VerRecord::read(bytes);
     EXPECT_EQ(ver.Version, text<8>("1.2"));
     EXPECT_EQ(ver.Product, text<6>("ABCDEF"));
 }
 
 TEST(StaRecord, ReadsEachFieldAtItsOffset) {
-    auto bytes = datagram("STA", StaRecord::kSize);
+    auto bytes = packetOf("STA", StaRecord::kSize);
     for (std::size_t i = 3; i < bytes.size(); ++i) {
         bytes[i] = static_cast<std::uint8_t>(i);
     }
@@ -75,15 +68,15 @@ TEST(StaRecord, AShortDatagramReadsAsPaddedWithZeros) {
     EXPECT_EQ(sta.Wind, 0);
 
     // Cut inside the track name: what is there is read, the rest is zero.
-    auto cut = datagram("STA", 22);
-    put(cut, 20, "BL");
+    auto cut = packetOf("STA", 22);
+    putText(cut, 20, "BL");
     EXPECT_EQ(StaRecord::read(cut).Track, text<6>("BL"));
 }
 
 TEST(NplRecord, ReadsNamesIdAndPlayerNumber) {
-    auto bytes = datagram("NPL", NplRecord::kSize);
-    put(bytes, 28, "Max");
-    put(bytes, 60, "Team");
+    auto bytes = packetOf("NPL", NplRecord::kSize);
+    putText(bytes, 28, "Max");
+    putText(bytes, 60, "Team");
     bytes[95] = 17;
     bytes[96] = 4;
     const NplRecord npl = NplRecord::read(bytes);
@@ -94,7 +87,7 @@ TEST(NplRecord, ReadsNamesIdAndPlayerNumber) {
 }
 
 TEST(MciRecord, ReadsHeaderAndEightCarsWithoutTheirNodeFlags) {
-    auto bytes = datagram("MCI", MciRecord::kSize);
+    auto bytes = packetOf("MCI", MciRecord::kSize);
     bytes[4] = 0x10;  // NumNodes 0x0210 = 528
     bytes[5] = 0x02;
     bytes[6] = 0x2C;  // FinishNode 300
@@ -122,7 +115,7 @@ TEST(MciRecord, ReadsHeaderAndEightCarsWithoutTheirNodeFlags) {
 }
 
 TEST(MciRecord, NodeIsFiveBitsOfTheHighByteAndTheLowByte) {
-    auto bytes = datagram("MCI", MciRecord::kSize);
+    auto bytes = packetOf("MCI", MciRecord::kSize);
     bytes[12] = 0x34;
     bytes[13] = 0xE2;
     bytes[12 + 24] = 0xFF;
@@ -133,7 +126,7 @@ TEST(MciRecord, NodeIsFiveBitsOfTheHighByteAndTheLowByte) {
 }
 
 TEST(MciRecord, SixteenBitFieldsOverflowOnlyWhenFormed) {
-    auto bytes = datagram("MCI", MciRecord::kSize);
+    auto bytes = packetOf("MCI", MciRecord::kSize);
     bytes[5] = 0x80;
     bytes[6] = 0xFF;
     bytes[7] = 0x7F;
@@ -150,7 +143,7 @@ TEST(MciRecord, SixteenBitFieldsOverflowOnlyWhenFormed) {
 }
 
 TEST(MciRecord, ACutDatagramReadsItsMissingCarsAsEmpty) {
-    auto bytes = datagram("MCI", 12 + 24 + 3);  // car 1 cut after its lap byte
+    auto bytes = packetOf("MCI", 12 + 24 + 3);  // car 1 cut after its lap byte
     bytes[8] = 2;
     bytes[15] = 5;
     bytes[12 + 24 + 2] = 4;
