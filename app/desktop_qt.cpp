@@ -10,7 +10,5 @@ int runDesktopFrontEnd(const rennlupe::console::HeadlessOptions& options, std::o
         err << "rennlupe: " << *problem << "; running headless\n";
         return rennlupe::console::runHeadless(options, out, err);
     }
-    return rennlupe::platform::qt::runDesktop(
-        {options.host, options.recvPort, options.password, options.connect, options.keepAliveMs},
-        err);
+    return rennlupe::platform::qt::runDesktop(options, err);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/StartOptions.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -7,15 +9,10 @@
 
 namespace rennlupe::console {
 
-// The headless front end's command line; error holds why it was refused.
-struct HeadlessOptions {
-    std::optional<std::string> host;
-    std::optional<std::string> recvPort;
-    std::optional<std::string> password;
+// The command line of both front ends; error holds why it was refused.
+struct HeadlessOptions : ui::StartOptions {
     bool headless = false;
-    bool connect = false;
     bool help = false;
-    int keepAliveMs = 1000;
     std::string error;
 
     static HeadlessOptions parse(std::span<const std::string_view> args);

@@ -18,18 +18,7 @@ int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream&
     bits::SystemClock clock;
     NoWindowStyle windowStyle;
     ui::frmMain form({loop, statusWindow, overlayLibrary, files, clock, windowStyle, err});
-    form.KeepAlive.setInterval(options.keepAliveMs);
-
-    form.Load();
-    if (options.host) {
-        form.txtIP.setText(*options.host);
-    }
-    if (options.recvPort) {
-        form.txtRecvPort.setText(*options.recvPort);  // whole: the click checks it
-    }
-    if (options.password) {
-        form.txtPassword.setText(*options.password);
-    }
+    form.LoadWith(options);
     // Only the outermost loop acts on a signal: the flag ends run(), never a nested pump.
     loop.onSignals([&loop](int) { loop.quit(); });
     if (options.connect) {

@@ -134,6 +134,20 @@ void frmMain::Load() {
     });
 }
 
+void frmMain::LoadWith(const StartOptions& options) {
+    KeepAlive.setInterval(options.keepAliveMs);
+    Load();
+    if (options.host) {
+        txtIP.setText(*options.host);
+    }
+    if (options.recvPort) {
+        txtRecvPort.setText(*options.recvPort);
+    }
+    if (options.password) {
+        txtPassword.setText(*options.password);
+    }
+}
+
 bool frmMain::Unload() {
     bool saved = false;
     guarded("frmMain_Unload", [this, &saved] {

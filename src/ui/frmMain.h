@@ -24,6 +24,7 @@
 #include "ui/frmFahrerinfo.h"
 #include "ui/MainDispatchHost.h"
 #include "ui/SliderSettings.h"
+#include "ui/StartOptions.h"
 #include "ui/TimerBinding.h"
 #include "ui/WindowStyle.h"
 
@@ -66,6 +67,8 @@ public:
     // Both go through the handler guard; Unload is true when the settings were saved.
     void Load();
     bool Unload();
+    // The keep-alive interval, then Load, then the options' boxes filled in.
+    void LoadWith(const StartOptions& options);
 
     void CloseDown();
 

@@ -16,18 +16,8 @@ Desktop::Desktop(Parts parts, MainWindow& window)
     };
 }
 
-void Desktop::start(const DesktopOptions& options) {
-    m_form.KeepAlive.setInterval(options.keepAliveMs);
-    m_form.Load();
-    if (options.host) {
-        m_form.txtIP.setText(*options.host);
-    }
-    if (options.recvPort) {
-        m_form.txtRecvPort.setText(*options.recvPort);
-    }
-    if (options.password) {
-        m_form.txtPassword.setText(*options.password);
-    }
+void Desktop::start(const ui::StartOptions& options) {
+    m_form.LoadWith(options);
     m_window.show();
     if (options.connect) {
         m_form.cmdConnect.click();

@@ -6,12 +6,12 @@
 #include "platform/files/Files.h"
 #include "platform/qt/AbstaendeWindow.h"
 #include "platform/qt/ControlWidgets.h"
-#include "platform/qt/DesktopOptions.h"
 #include "platform/qt/FahrerinfoWindow.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtWindowStyle.h"
 #include "statusbar/StatusWindow.h"
 #include "ui/frmMain.h"
+#include "ui/StartOptions.h"
 
 #include <QPointer>
 
@@ -37,7 +37,7 @@ public:
     Desktop& operator=(const Desktop&) = delete;
 
     // Loads the form, fills in the options, shows the window, clicks Connect if asked.
-    void start(const DesktopOptions& options);
+    void start(const ui::StartOptions& options);
 
     ui::frmMain& form() noexcept { return m_form; }
     const ControlWidgets& widgets() const noexcept { return m_widgets; }

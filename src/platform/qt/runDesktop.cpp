@@ -13,7 +13,7 @@
 
 namespace rennlupe::platform::qt {
 
-int runDesktop(const DesktopOptions& options, std::ostream& err) {
+int runDesktop(const ui::StartOptions& options, std::ostream& err) {
     // Qt reads no options of ours: the command line was read before.
     static int argc = 1;
     static char name[] = "rennlupe";

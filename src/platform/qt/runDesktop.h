@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/DesktopOptions.h"
+#include "ui/StartOptions.h"
 
 #include <ostream>
 
@@ -8,6 +8,6 @@ namespace rennlupe::platform::qt {
 
 // The program in its window until the window closes (or SIGINT or SIGTERM
 // closes it): 0, or 1 when the settings could not be saved.
-int runDesktop(const DesktopOptions& options, std::ostream& err);
+int runDesktop(const ui::StartOptions& options, std::ostream& err);
 
 }  // namespace rennlupe::platform::qt

@@ -38,7 +38,7 @@ class DesktopWindow : public ::testing::Test {
 protected:
     DesktopWindow() { files.placeExecutable(folder.file("rennlupe")); }
 
-    void start(DesktopOptions options = {}) {
+    void start(ui::StartOptions options = {}) {
         options.keepAliveMs = 3600 * 1000;  // no handshake tries while a test runs
         desktop.start(options);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
