@@ -1,4 +1,3 @@
-#include "bits/Error.h"
 #include "settings/modEinstellungenSpeichern.h"
 #include "settingsTestSupport.h"
 #include "support/FailingFiles.h"
@@ -27,12 +26,7 @@ int writeAsNobody(const fs::path& file, FailingFiles::Step failAt = FailingFiles
     return support::runAsNobody([&] {
         FailingFiles files(failAt);
         modEinstellungenSpeichern settings(files);
-        try {
-            settings.WriteSetting("Positionen", "Farbe", "620", file.string());
-        } catch (const bits::Error& error) {
-            return error.number();
-        }
-        return 0;
+        return errorNumberOf(settings, "Farbe", "620", file.string());
     });
 }
 

@@ -121,30 +121,28 @@ void PollLoop::onSignals(std::function<void(int signal)> handler) {
     ::sigaction(SIGTERM, &action, &g_previousTerm);
 }
 
-void PollLoop::collect(std::vector<Event>& events, Descriptor descriptor, const Watch& watch,
-                       short revents) {
+void PollLoop::collect(Descriptor descriptor, const Watch& watch, short revents) {
     const ReadinessCodes ready = readinessCodes(descriptor, watch, revents);
     for (std::size_t i = 0; i < ready.count; ++i) {
-        events.push_back({descriptor, watch.serial, ready.codes[i].code, ready.codes[i].failed});
+        m_events.push_back({descriptor, watch.serial, ready.codes[i].code, ready.codes[i].failed});
     }
 }
 
 void PollLoop::round(int timeoutMilliseconds) {
-    std::vector<pollfd> polled;
-    polled.reserve(m_watches.size() + 1);
+    m_polled.clear();
     for (const auto& [descriptor, entry] : m_watches) {
         if (const short events = pollEventsFor(*entry); events != 0) {
-            polled.push_back({static_cast<int>(descriptor), events, 0});
+            m_polled.push_back({static_cast<int>(descriptor), events, 0});
         }
     }
     if (m_signalRead >= 0) {
-        polled.push_back({m_signalRead, POLLIN, 0});
+        m_polled.push_back({m_signalRead, POLLIN, 0});
     }
-    const int ready = ::poll(polled.data(), polled.size(), timeoutMilliseconds);
+    const int ready = ::poll(m_polled.data(), m_polled.size(), timeoutMilliseconds);
     const std::uint64_t epoch = ++m_epoch;
     if (ready > 0) {
-        std::vector<Event> events;
-        for (const pollfd& entry : polled) {
+        m_events.clear();
+        for (const pollfd& entry : m_polled) {
             if (entry.revents == 0 || entry.fd == m_signalRead) {
                 continue;
             }
@@ -157,13 +155,12 @@ void PollLoop::round(int timeoutMilliseconds) {
                 found->second->quiet = true;
                 continue;
             }
-            collect(events, entry.fd, *found->second, entry.revents);
+            collect(entry.fd, *found->second, entry.revents);
         }
-        // A nested round has polled afresh: what is still true it has delivered.
-        for (const Event& event : events) {
-            if (m_epoch != epoch) {
-                break;
-            }
+        // A nested round has polled afresh: what is still true it has delivered. It also
+        // refills m_events, so each event is copied out and the loop stops at once.
+        for (std::size_t i = 0; i < m_events.size() && m_epoch == epoch; ++i) {
+            const Event event = m_events[i];
             deliver(event);
         }
         readSignals();

@@ -11,6 +11,9 @@
 #include <memory>
 #include <vector>
 
+// poll()'s record, declared only, so that the header needs no system header.
+struct pollfd;
+
 namespace rennlupe::platform {
 
 // The event loop over poll(), for the tests and the headless front end.
@@ -58,8 +61,7 @@ private:
     };
 
     void round(int timeoutMilliseconds);
-    static void collect(std::vector<Event>& events, Descriptor descriptor, const Watch& watch,
-                        short revents);
+    void collect(Descriptor descriptor, const Watch& watch, short revents);
     void deliver(const Event& event);
     void fireTimers();
     void runPosted();
@@ -71,6 +73,9 @@ private:
     std::map<Descriptor, std::shared_ptr<Watch>> m_watches;
     std::map<TimerId, std::shared_ptr<Timer>> m_timers;
     std::deque<std::function<void()>> m_posted;
+    // Kept between rounds so that a round allocates nothing.
+    std::vector<pollfd> m_polled;
+    std::vector<Event> m_events;
     std::uint64_t m_nextSerial = 1;
     TimerId m_nextTimer = 1;
     std::uint64_t m_epoch = 0;

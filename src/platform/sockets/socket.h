@@ -28,8 +28,6 @@ int startup();
 void cleanup();
 
 int lastError();
-// The Windows Sockets number for an operating-system error number.
-int windowsSocketsError(int systemError);
 
 NativeSocket openSocket(int type, int protocol);
 int setNonBlocking(NativeSocket socket);

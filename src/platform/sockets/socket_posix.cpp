@@ -37,6 +37,15 @@ constexpr std::array<std::pair<int, int>, 41> kErrorMap{{
     {EHOSTUNREACH, 10065}, {EPIPE, 10058},
 }};
 
+int windowsSocketsError(int systemError) {
+    for (const auto& [system, windows] : kErrorMap) {
+        if (system == systemError) {
+            return windows;
+        }
+    }
+    return systemError;
+}
+
 template <typename T>
 T fail(T result) {
     t_lastError = windowsSocketsError(errno);
@@ -104,15 +113,6 @@ void cleanup() {}
 
 int lastError() {
     return t_lastError;
-}
-
-int windowsSocketsError(int systemError) {
-    for (const auto& [system, windows] : kErrorMap) {
-        if (system == systemError) {
-            return windows;
-        }
-    }
-    return systemError;
 }
 
 NativeSocket openSocket(int type, int protocol) {
