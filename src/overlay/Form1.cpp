@@ -56,10 +56,7 @@ void Form1::TextInDX(std::string_view Meldung) {
 }
 
 void Form1::showPicture(std::string_view Grafik, std::int32_t show) {
-    const std::string path =
-        platform::joinPath(platform::folderOf(m_files.executablePath(), m_files.separator()),
-                           Grafik, m_files.separator());
-    m_library.GPPIC_LoadNewPicture(path);
+    m_library.GPPIC_LoadNewPicture(platform::besideExecutable(m_files, Grafik));
     const std::int16_t x = bits::checked16::narrow(m_sliders.Slider5.value());
     const std::int16_t y = bits::checked16::narrow(m_sliders.Slider6.value());
     m_library.GPPIC_ShowPicturePos(show, x, y);

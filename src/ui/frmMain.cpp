@@ -128,9 +128,7 @@ void frmMain::Load() {
         StatusBar.Initialize(false, true);
         StatusBar.AddPanel(0, 100, 0, statusbar::ucStatusbar::kSpring, std::string(kWelcome));
         m_sliderSettings.load(StatusBar);
-        const char separator = m_parts.files.separator();
-        Image1.setPicture(platform::joinPath(
-            platform::folderOf(m_parts.files.executablePath(), separator), kLogo, separator));
+        Image1.setPicture(platform::besideExecutable(m_parts.files, kLogo));
     });
 }
 

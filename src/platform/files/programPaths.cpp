@@ -22,4 +22,9 @@ std::string joinPath(std::string_view folder, std::string_view name, char separa
     return joined;
 }
 
+std::string besideExecutable(const Files& files, std::string_view name) {
+    const char separator = files.separator();
+    return joinPath(folderOf(files.executablePath(), separator), name, separator);
+}
+
 }  // namespace rennlupe::platform

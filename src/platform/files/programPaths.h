@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/Files.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,5 +13,8 @@ std::string folderOf(std::string_view path, char separator);
 // folder + separator + name; a folder that already ends in the separator (the
 // root) gets none, so the path never holds a doubled one.
 std::string joinPath(std::string_view folder, std::string_view name, char separator);
+
+// A file of that name in the running executable's folder.
+std::string besideExecutable(const Files& files, std::string_view name);
 
 }  // namespace rennlupe::platform
