@@ -1,5 +1,7 @@
 #include "platform/eventloop/PollLoop.h"
 
+#include "platform/eventloop/fenced.h"
+
 #include "platform/eventloop/readiness.h"
 
 #include <fcntl.h>
@@ -10,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <exception>
 #include <iostream>
 #include <utility>
 
@@ -254,13 +255,7 @@ int PollLoop::waitMilliseconds() const {
 
 template <typename Callback>
 void PollLoop::invoke(Callback&& callback) noexcept {
-    try {
-        callback();
-    } catch (const std::exception& failure) {
-        std::cerr << "rennlupe: an event callback failed: " << failure.what() << '\n';
-    } catch (...) {
-        std::cerr << "rennlupe: an event callback failed with an unknown exception\n";
-    }
+    fenced("an event callback", std::forward<Callback>(callback));
 }
 
 }  // namespace rennlupe::platform

@@ -1,5 +1,6 @@
 #include "platform/qt/MainWindow.h"
 
+#include "platform/eventloop/fenced.h"
 #include "platform/qt/BoundButton.h"
 #include "platform/qt/BoundCheckBox.h"
 #include "platform/qt/BoundFrame.h"
@@ -8,7 +9,6 @@
 #include "platform/qt/BoundListBox.h"
 #include "platform/qt/BoundSlider.h"
 #include "platform/qt/BoundTextBox.h"
-#include "platform/qt/fenced.h"
 #include "platform/qt/followControl.h"
 #include "platform/qt/placeControl.h"
 

@@ -1,6 +1,6 @@
 #include "platform/qt/OverlayWindow.h"
 
-#include "platform/qt/fenced.h"
+#include "platform/eventloop/fenced.h"
 
 #include <QBitmap>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "platform/qt/QtLoop.h"
 
-#include "platform/qt/fenced.h"
+#include "platform/eventloop/fenced.h"
 
 #include "platform/eventloop/readiness.h"
 

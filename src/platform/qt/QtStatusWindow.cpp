@@ -1,6 +1,6 @@
 #include "platform/qt/QtStatusWindow.h"
 
-#include "platform/qt/fenced.h"
+#include "platform/eventloop/fenced.h"
 #include "platform/qt/toQString.h"
 
 #include "platform/qt/StatusPanels.h"

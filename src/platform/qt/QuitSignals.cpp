@@ -1,6 +1,6 @@
 #include "platform/qt/QuitSignals.h"
 
-#include "platform/qt/fenced.h"
+#include "platform/eventloop/fenced.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/controls/Control.h"
-#include "platform/qt/fenced.h"
+#include "platform/eventloop/fenced.h"
 #include "platform/qt/toQString.h"
 
 #include <QPointer>

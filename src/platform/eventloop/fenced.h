@@ -4,9 +4,10 @@
 #include <iostream>
 #include <string_view>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::platform {
 
-// The last fence before Qt's own event dispatch, which no exception may cross.
+// The last fence before an event loop's own dispatch (poll, Qt), which no
+// exception may cross: what escapes is written to standard error.
 template <typename Work>
 void fenced(std::string_view where, Work&& work) noexcept {
     try {
@@ -18,4 +19,4 @@ void fenced(std::string_view where, Work&& work) noexcept {
     }
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::platform
