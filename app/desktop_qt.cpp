@@ -1,8 +1,8 @@
 #include "desktop.h"
 
 #include "console/runHeadless.h"
-#include "platform/qt/runDesktop.h"
-#include "platform/qt/whyNoDisplay.h"
+#include "desktop/runDesktop.h"
+#include "desktop/whyNoDisplay.h"
 
 int runDesktopFrontEnd(const rennlupe::console::HeadlessOptions& options, std::ostream& out,
                        std::ostream& err) {

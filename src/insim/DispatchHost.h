@@ -1,11 +1,11 @@
 #pragma once
 
 #include "bits/MessageLine.h"
-#include "platform/controls/CheckBox.h"
-#include "platform/controls/CommandButton.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/ListBox.h"
-#include "platform/controls/TextBox.h"
+#include "controls/CheckBox.h"
+#include "controls/CommandButton.h"
+#include "controls/Label.h"
+#include "controls/ListBox.h"
+#include "controls/TextBox.h"
 
 #include <array>
 #include <cstddef>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "bits/MessageLine.h"
+#include "controls/CommandButton.h"
+#include "controls/Label.h"
+#include "controls/Slider.h"
+#include "controls/Timer.h"
 #include "overlay/OverlayLibrary.h"
-#include "platform/controls/CommandButton.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Slider.h"
-#include "platform/controls/Timer.h"
 #include "platform/files/Files.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bits/MessageLine.h"
-#include "platform/controls/Slider.h"
+#include "controls/Slider.h"
 #include "settings/modEinstellungenSpeichern.h"
 
 #include <array>

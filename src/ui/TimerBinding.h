@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bits/MessageLine.h"
-#include "platform/controls/Timer.h"
+#include "controls/Timer.h"
 #include "platform/eventloop/EventLoop.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/Control.h"
+#include "controls/Control.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "ui/frmAbstaende.h"
 
-#include "platform/controls/makeLabelArray.h"
+#include "controls/makeLabelArray.h"
 #include "ui/wireSideWindowTransparency.h"
 
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "bits/MessageLine.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Slider.h"
-#include "platform/controls/Window.h"
+#include "controls/Label.h"
+#include "controls/Slider.h"
+#include "controls/Window.h"
 #include "ui/WindowStyle.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "ui/frmFahrerinfo.h"
 
-#include "platform/controls/makeLabelArray.h"
+#include "controls/makeLabelArray.h"
 #include "ui/wireSideWindowTransparency.h"
 
 #include <string>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "bits/MessageLine.h"
-#include "platform/controls/Frame.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Slider.h"
-#include "platform/controls/Window.h"
+#include "controls/Frame.h"
+#include "controls/Label.h"
+#include "controls/Slider.h"
+#include "controls/Window.h"
 #include "ui/WindowStyle.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "bits/MessageLine.h"
-#include "platform/controls/Slider.h"
-#include "platform/controls/Window.h"
+#include "controls/Slider.h"
+#include "controls/Window.h"
 #include "ui/WindowStyle.h"
 
 namespace rennlupe::ui {

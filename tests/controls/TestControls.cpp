@@ -1,9 +1,9 @@
-#include "platform/controls/CheckBox.h"
-#include "platform/controls/CommandButton.h"
-#include "platform/controls/makeLabelArray.h"
-#include "platform/controls/Slider.h"
-#include "platform/controls/TextBox.h"
-#include "platform/controls/Timer.h"
+#include "controls/CheckBox.h"
+#include "controls/CommandButton.h"
+#include "controls/makeLabelArray.h"
+#include "controls/Slider.h"
+#include "controls/TextBox.h"
+#include "controls/Timer.h"
 
 #include <gtest/gtest.h>
 

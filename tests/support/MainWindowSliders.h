@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/Slider.h"
+#include "controls/Slider.h"
 
 #include <array>
 #include <functional>

@@ -1,0 +1,11 @@
+#include "controls/CommandButton.h"
+
+namespace rennlupe::platform {
+
+void CommandButton::click() const {
+    if (enabled()) {
+        Click.raise();
+    }
+}
+
+}  // namespace rennlupe::platform

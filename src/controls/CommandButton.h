@@ -1,0 +1,17 @@
+#pragma once
+
+#include "controls/Label.h"
+
+namespace rennlupe::platform {
+
+class CommandButton : public Label {
+public:
+    using Label::Label;
+
+    // The user's click: raises Click only while the button is enabled.
+    void click() const;
+
+    Event<> Click;
+};
+
+}  // namespace rennlupe::platform

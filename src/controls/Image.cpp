@@ -1,0 +1,14 @@
+#include "controls/Image.h"
+
+#include <utility>
+
+namespace rennlupe::platform {
+
+void Image::setPicture(std::string path) {
+    if (m_picture != path) {
+        m_picture = std::move(path);
+        changed();
+    }
+}
+
+}  // namespace rennlupe::platform

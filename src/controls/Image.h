@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controls/Control.h"
+
+#include <string>
+
+namespace rennlupe::platform {
+
+// A picture box: the front end shows the file, or its built-in picture when empty.
+class Image : public Control {
+public:
+    using Control::Control;
+
+    const std::string& picture() const noexcept { return m_picture; }
+    void setPicture(std::string path);
+
+private:
+    std::string m_picture;
+};
+
+}  // namespace rennlupe::platform

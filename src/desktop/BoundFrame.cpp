@@ -1,0 +1,17 @@
+#include "desktop/BoundFrame.h"
+
+#include "desktop/followControl.h"
+
+namespace rennlupe::platform::qt {
+
+BoundFrame::BoundFrame(Frame& frame, QWidget* parent) : QGroupBox(parent), m_frame(frame) {
+    setObjectName(toQString(frame.name()));
+    followControl(*this, frame);
+}
+
+void BoundFrame::refresh() {
+    setTitle(toQString(m_frame.caption()));
+    showCommonState(*this, m_frame);
+}
+
+}  // namespace rennlupe::platform::qt

@@ -1,0 +1,27 @@
+#include "desktop/Desktop.h"
+
+namespace rennlupe::platform::qt {
+
+Desktop::Desktop(Parts parts, MainWindow& window)
+    : m_style(m_widgets),
+      m_form({parts.loop, parts.statusWindow, parts.overlayLibrary, parts.files, parts.clock,
+              m_style, parts.errors}),
+      m_window(window) {
+    m_window.showControls(m_form, m_widgets);
+    m_fahrerinfo = new FahrerinfoWindow(m_form.fahrerinfo, m_widgets, &m_window);
+    m_abstaende = new AbstaendeWindow(m_form.abstaende, m_widgets, &m_window);
+    m_window.closing = [this] {
+        m_saved = m_form.Unload();
+        m_closed = true;
+    };
+}
+
+void Desktop::start(const ui::StartOptions& options) {
+    m_form.LoadWith(options);
+    m_window.show();
+    if (options.connect) {
+        m_form.cmdConnect.click();
+    }
+}
+
+}  // namespace rennlupe::platform::qt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "desktop/BoundWindow.h"
+#include "desktop/ControlWidgets.h"
+#include "ui/frmFahrerinfo.h"
+
+namespace rennlupe::platform::qt {
+
+// "Fahrerinfo": split and lap times per player, never shown by the program itself.
+class FahrerinfoWindow final : public BoundWindow {
+public:
+    FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widgets, QWidget* owner);
+};
+
+}  // namespace rennlupe::platform::qt

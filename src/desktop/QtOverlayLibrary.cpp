@@ -1,0 +1,49 @@
+#include "desktop/QtOverlayLibrary.h"
+
+#include "desktop/toQString.h"
+
+#include <QColor>
+#include <QImageReader>
+#include <QPoint>
+#include <QSize>
+
+namespace rennlupe::platform::qt {
+
+void QtOverlayLibrary::GPML_SetTextMultilineData(std::int16_t x, std::int16_t y,
+                                                 std::string_view text, std::int32_t colour,
+                                                 std::int32_t, std::uint8_t size, std::int32_t,
+                                                 std::int32_t, std::int32_t, std::uint8_t) {
+    m_kept.topLeft = QPoint(x, y);
+    m_kept.text = toQString(text);
+    m_kept.colour = QColor::fromRgba(static_cast<QRgb>(colour));
+    m_kept.pixelSize = size != 0 ? size : kDefaultPixelSize;
+}
+
+void QtOverlayLibrary::GPML_ShowText(std::int32_t show) {
+    if (show != 0) {
+        m_window.showText(m_kept);
+    } else {
+        m_window.hideText();
+    }
+}
+
+void QtOverlayLibrary::GPPIC_LoadNewPicture(std::string_view path) {
+    QImageReader reader(toQString(path));
+    m_picture = reader.read();  // null when the file cannot be read
+}
+
+void QtOverlayLibrary::GPPIC_ShowPicturePos(std::int32_t show, std::int16_t x, std::int16_t y) {
+    if (show != 0 && !m_picture.isNull()) {
+        m_window.showPicture(m_picture, QPoint(x, y));
+    } else {
+        m_window.hidePicture();
+    }
+}
+
+void QtOverlayLibrary::GPSI_GetScreenSize(std::int32_t& width, std::int32_t& height) {
+    const QSize size = m_window.screenSize();
+    width = size.width();
+    height = size.height();
+}
+
+}  // namespace rennlupe::platform::qt

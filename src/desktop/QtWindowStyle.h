@@ -1,0 +1,26 @@
+#pragma once
+
+#include "desktop/ControlWidgets.h"
+#include "ui/WindowStyle.h"
+
+#include <QString>
+
+namespace rennlupe::platform::qt {
+
+// Flat borders and window opacity on the widgets that show the controls.
+class QtWindowStyle final : public ui::WindowStyle {
+public:
+    // Dynamic properties that tell what was done, for whoever inspects a widget.
+    static constexpr const char* kFlatProperty = "rennlupeFlat";
+    static constexpr const char* kLayeredProperty = "rennlupeLayered";
+
+    explicit QtWindowStyle(const ControlWidgets& widgets) : m_widgets(widgets) {}
+
+    void MakeFlat(platform::Control& control) override;
+    void SetWindowTransparency(platform::Control& window, std::uint8_t alpha) override;
+
+private:
+    const ControlWidgets& m_widgets;
+};
+
+}  // namespace rennlupe::platform::qt
