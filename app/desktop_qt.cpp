@@ -6,9 +6,9 @@
 
 int runDesktopFrontEnd(const rennlupe::console::HeadlessOptions& options, std::ostream& out,
                        std::ostream& err) {
-    if (const auto problem = rennlupe::platform::qt::whyNoDisplay()) {
+    if (const auto problem = rennlupe::desktop::whyNoDisplay()) {
         err << "rennlupe: " << *problem << "; running headless\n";
         return rennlupe::console::runHeadless(options, out, err);
     }
-    return rennlupe::platform::qt::runDesktop(options, err);
+    return rennlupe::desktop::runDesktop(options, err);
 }

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 CheckBox::CheckBox(std::string name, std::string caption, int value)
     : Label(std::move(name), std::move(caption)), m_value(value) {}
@@ -21,4 +21,4 @@ void CheckBox::click() {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

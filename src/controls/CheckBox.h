@@ -2,7 +2,7 @@
 
 #include "controls/Label.h"
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 class CheckBox : public Label {
 public:
@@ -23,4 +23,4 @@ private:
     int m_value;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

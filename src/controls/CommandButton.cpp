@@ -1,6 +1,6 @@
 #include "controls/CommandButton.h"
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 void CommandButton::click() const {
     if (enabled()) {
@@ -8,4 +8,4 @@ void CommandButton::click() const {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -2,7 +2,7 @@
 
 #include "controls/Label.h"
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 class CommandButton : public Label {
 public:
@@ -14,4 +14,4 @@ public:
     Event<> Click;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

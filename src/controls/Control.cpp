@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 Control::Control(std::string name) : m_name(std::move(name)) {}
 
@@ -20,4 +20,4 @@ void Control::setVisible(bool visible) {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

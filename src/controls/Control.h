@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // What every control has: its name, enabled and visible, and a Changed event
 // that a front end watches to show the control's new state.
@@ -32,4 +32,4 @@ private:
     bool m_visible = true;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // An event of a control: handlers run in the order they were connected.
 template <typename... Args>
@@ -26,4 +26,4 @@ private:
     std::vector<Handler> m_handlers;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -2,7 +2,7 @@
 
 #include "controls/Label.h"
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // A group box: a caption around other controls.
 class Frame : public Label {
@@ -10,4 +10,4 @@ public:
     using Label::Label;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 void Image::setPicture(std::string path) {
     if (m_picture != path) {
@@ -11,4 +11,4 @@ void Image::setPicture(std::string path) {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // A picture box: the front end shows the file, or its built-in picture when empty.
 class Image : public Control {
@@ -18,4 +18,4 @@ private:
     std::string m_picture;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 Label::Label(std::string name, std::string caption)
     : Control(std::move(name)), m_caption(std::move(caption)) {}
@@ -14,4 +14,4 @@ void Label::setCaption(std::string caption) {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

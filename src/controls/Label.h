@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 class Label : public Control {
 public:
@@ -17,4 +17,4 @@ private:
     std::string m_caption;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

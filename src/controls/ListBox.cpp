@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 void ListBox::AddItem(std::string item) {
     m_items.push_back(std::move(item));
@@ -14,4 +14,4 @@ void ListBox::Clear() {
     changed();
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 class ListBox : public Control {
 public:
@@ -19,4 +19,4 @@ private:
     std::vector<std::string> m_items;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

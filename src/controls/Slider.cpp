@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 Slider::Slider(std::string name, int min, int max, int smallChange, int largeChange)
     : Control(std::move(name)),
@@ -41,4 +41,4 @@ bool Slider::validate() {
     return !cancel;
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 class Slider : public Control {
 public:
@@ -38,4 +38,4 @@ private:
     int m_value;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 TextBox::TextBox(std::string name, std::string text, std::size_t maxLength)
     : Control(std::move(name)), m_text(std::move(text)), m_maxLength(maxLength) {}
@@ -38,4 +38,4 @@ void TextBox::typeText(const std::string& text) {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 class TextBox : public Control {
 public:
@@ -33,4 +33,4 @@ private:
     std::size_t m_maxLength;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 Timer::Timer(std::string name, int intervalMs) : Control(std::move(name)), m_interval(intervalMs) {
     setEnabled(false);
@@ -21,4 +21,4 @@ void Timer::tick() const {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // Needs no clock: the front end binds it to its loop's timer, tests call tick().
 class Timer : public Control {
@@ -22,4 +22,4 @@ private:
     int m_interval;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -1,6 +1,6 @@
 #include "controls/Window.h"
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 void Window::unload() {
     if (m_loaded) {
@@ -10,4 +10,4 @@ void Window::unload() {
     }
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

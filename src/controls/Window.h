@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // A top-level window of a form: its caption is the title. Unloading it tells
 // the front end to close what shows it; the form's controls stay.
@@ -22,4 +22,4 @@ private:
     bool m_loaded = true;
 };
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 
 // A control array: labels "name(0)" to "name(N-1)", each captioned by captionOf(index).
 template <std::size_t N, std::invocable<std::size_t> CaptionOf>
@@ -27,4 +27,4 @@ std::array<Label, N> makeLabelArray(std::string_view name, std::string_view capt
     return makeLabelArray<N>(name, [caption](std::size_t) { return caption; });
 }
 
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

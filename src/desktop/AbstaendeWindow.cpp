@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -38,4 +38,4 @@ AbstaendeWindow::AbstaendeWindow(ui::frmAbstaende& form, ControlWidgets& widgets
                               {8, kFirstRowTop + 20 * kGridRowHeight + 12, 200, 24});
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -4,7 +4,7 @@
 #include "desktop/ControlWidgets.h"
 #include "ui/frmAbstaende.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // "Rangliste der Fahrer": the gap table, never filled nor shown by the program itself.
 class AbstaendeWindow final : public BoundWindow {
@@ -12,4 +12,4 @@ public:
     AbstaendeWindow(ui::frmAbstaende& form, ControlWidgets& widgets, QWidget* owner);
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

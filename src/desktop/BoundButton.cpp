@@ -2,14 +2,14 @@
 
 #include "desktop/followControl.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundButton::BoundButton(CommandButton& button, QWidget* parent)
+BoundButton::BoundButton(controls::CommandButton& button, QWidget* parent)
     : QPushButton(parent), m_button(button) {
     setObjectName(toQString(button.name()));
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this,
-            [this] { fenced(m_button.name() + " click", [this] { m_button.click(); }); });
+            [this] { platform::fenced(m_button.name() + " click", [this] { m_button.click(); }); });
     followControl(*this, button);
 }
 
@@ -18,4 +18,4 @@ void BoundButton::refresh() {
     showCommonState(*this, m_button);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

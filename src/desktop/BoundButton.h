@@ -4,15 +4,15 @@
 
 #include <QPushButton>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 class BoundButton final : public QPushButton {
 public:
-    BoundButton(CommandButton& button, QWidget* parent);
+    BoundButton(controls::CommandButton& button, QWidget* parent);
     void refresh();
 
 private:
-    CommandButton& m_button;
+    controls::CommandButton& m_button;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

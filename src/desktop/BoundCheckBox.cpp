@@ -2,14 +2,15 @@
 
 #include "desktop/followControl.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundCheckBox::BoundCheckBox(CheckBox& box, QWidget* parent) : QCheckBox(parent), m_box(box) {
+BoundCheckBox::BoundCheckBox(controls::CheckBox& box, QWidget* parent)
+    : QCheckBox(parent), m_box(box) {
     setObjectName(toQString(box.name()));
     // clicked comes from the user only; the box's own value is shown by refresh.
     connect(this, &QCheckBox::clicked, this, [this](bool ticked) {
-        fenced(m_box.name() + " click", [this, ticked] {
-            m_box.setValue(ticked ? CheckBox::kChecked : CheckBox::kUnchecked);
+        platform::fenced(m_box.name() + " click", [this, ticked] {
+            m_box.setValue(ticked ? controls::CheckBox::kChecked : controls::CheckBox::kUnchecked);
         });
     });
     followControl(*this, box);
@@ -21,4 +22,4 @@ void BoundCheckBox::refresh() {
     showCommonState(*this, m_box);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

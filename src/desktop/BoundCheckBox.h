@@ -4,15 +4,15 @@
 
 #include <QCheckBox>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 class BoundCheckBox final : public QCheckBox {
 public:
-    BoundCheckBox(CheckBox& box, QWidget* parent);
+    BoundCheckBox(controls::CheckBox& box, QWidget* parent);
     void refresh();
 
 private:
-    CheckBox& m_box;
+    controls::CheckBox& m_box;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -2,9 +2,10 @@
 
 #include "desktop/followControl.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundFrame::BoundFrame(Frame& frame, QWidget* parent) : QGroupBox(parent), m_frame(frame) {
+BoundFrame::BoundFrame(controls::Frame& frame, QWidget* parent)
+    : QGroupBox(parent), m_frame(frame) {
     setObjectName(toQString(frame.name()));
     followControl(*this, frame);
 }
@@ -14,4 +15,4 @@ void BoundFrame::refresh() {
     showCommonState(*this, m_frame);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

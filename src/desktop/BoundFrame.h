@@ -4,15 +4,15 @@
 
 #include <QGroupBox>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 class BoundFrame final : public QGroupBox {
 public:
-    BoundFrame(Frame& frame, QWidget* parent);
+    BoundFrame(controls::Frame& frame, QWidget* parent);
     void refresh();
 
 private:
-    Frame& m_frame;
+    controls::Frame& m_frame;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -6,9 +6,9 @@
 
 #include <utility>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundImage::BoundImage(Image& image, QString builtIn, QWidget* parent)
+BoundImage::BoundImage(controls::Image& image, QString builtIn, QWidget* parent)
     : QLabel(parent), m_image(image), m_builtIn(std::move(builtIn)) {
     setObjectName(toQString(image.name()));
     followControl(*this, image);
@@ -27,4 +27,4 @@ void BoundImage::refresh() {
     showCommonState(*this, m_image);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

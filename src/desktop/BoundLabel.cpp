@@ -2,9 +2,9 @@
 
 #include "desktop/followControl.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundLabel::BoundLabel(Label& label, QWidget* parent) : QLabel(parent), m_label(label) {
+BoundLabel::BoundLabel(controls::Label& label, QWidget* parent) : QLabel(parent), m_label(label) {
     setObjectName(toQString(label.name()));
     setTextFormat(Qt::PlainText);
     followControl(*this, label);
@@ -15,4 +15,4 @@ void BoundLabel::refresh() {
     showCommonState(*this, m_label);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

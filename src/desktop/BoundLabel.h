@@ -4,15 +4,15 @@
 
 #include <QLabel>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 class BoundLabel final : public QLabel {
 public:
-    BoundLabel(Label& label, QWidget* parent);
+    BoundLabel(controls::Label& label, QWidget* parent);
     void refresh();
 
 private:
-    Label& m_label;
+    controls::Label& m_label;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -2,9 +2,10 @@
 
 #include "desktop/followControl.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundListBox::BoundListBox(ListBox& list, QWidget* parent) : QListWidget(parent), m_list(list) {
+BoundListBox::BoundListBox(controls::ListBox& list, QWidget* parent)
+    : QListWidget(parent), m_list(list) {
     setObjectName(toQString(list.name()));
     followControl(*this, list);
 }
@@ -21,4 +22,4 @@ void BoundListBox::refresh() {
     showCommonState(*this, m_list);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

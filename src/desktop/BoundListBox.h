@@ -4,15 +4,15 @@
 
 #include <QListWidget>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 class BoundListBox final : public QListWidget {
 public:
-    BoundListBox(ListBox& list, QWidget* parent);
+    BoundListBox(controls::ListBox& list, QWidget* parent);
     void refresh();
 
 private:
-    ListBox& m_list;
+    controls::ListBox& m_list;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

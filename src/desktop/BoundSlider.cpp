@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundSlider::BoundSlider(Slider& slider, QWidget* parent)
+BoundSlider::BoundSlider(controls::Slider& slider, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), m_slider(slider) {
     setObjectName(toQString(slider.name()));
     setFocusPolicy(Qt::WheelFocus);
@@ -19,7 +19,7 @@ BoundSlider::BoundSlider(Slider& slider, QWidget* parent)
         if (m_showing) {
             return;
         }
-        fenced(m_slider.name() + " scroll", [this, value] {
+        platform::fenced(m_slider.name() + " scroll", [this, value] {
             m_slider.scrollTo(value);
             if (!isSliderDown()) {
                 m_slider.click();
@@ -27,7 +27,7 @@ BoundSlider::BoundSlider(Slider& slider, QWidget* parent)
         });
     });
     connect(this, &QSlider::sliderReleased, this,
-            [this] { fenced(m_slider.name() + " click", [this] { m_slider.click(); }); });
+            [this] { platform::fenced(m_slider.name() + " click", [this] { m_slider.click(); }); });
     followControl(*this, slider);
 }
 
@@ -54,11 +54,11 @@ void BoundSlider::focusOutEvent(QFocusEvent* event) {
         reason == Qt::MenuBarFocusReason) {
         return;
     }
-    fenced(m_slider.name() + " validate", [this] {
+    platform::fenced(m_slider.name() + " validate", [this] {
         if (!m_slider.validate()) {
             QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
         }
     });
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -7,13 +7,13 @@
 class QFocusEvent;
 class QWheelEvent;
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // Dragging, the wheel, arrow and page keys raise the slider's Scroll; letting go or a
 // single step raises Click; the focus moving to another control, Validate.
 class BoundSlider final : public QSlider {
 public:
-    BoundSlider(Slider& slider, QWidget* parent);
+    BoundSlider(controls::Slider& slider, QWidget* parent);
     void refresh();
 
 protected:
@@ -21,8 +21,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    Slider& m_slider;
+    controls::Slider& m_slider;
     bool m_showing = false;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -27,12 +27,13 @@ QString characterOf(int code) {
 
 }  // namespace
 
-BoundTextBox::BoundTextBox(TextBox& box, QWidget* parent) : QLineEdit(parent), m_box(box) {
+BoundTextBox::BoundTextBox(controls::TextBox& box, QWidget* parent)
+    : QLineEdit(parent), m_box(box) {
     setObjectName(toQString(box.name()));
     // Qt's own limit would cut a longer text the program sets; the box's is kept below.
     setMaxLength(kQtLongestText);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        fenced(m_box.name() + " change", [this, &text] { takeEdit(text); });
+        platform::fenced(m_box.name() + " change", [this, &text] { takeEdit(text); });
     });
     followControl(*this, box);
 }
@@ -47,10 +48,10 @@ void BoundTextBox::refresh() {
 
 int BoundTextBox::keyCodeOf(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Backspace) {
-        return TextBox::kBackspace;
+        return controls::TextBox::kBackspace;
     }
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
-        return TextBox::kEnter;
+        return controls::TextBox::kEnter;
     }
     const auto chord = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const auto typed = event.text().toUcs4();
@@ -62,11 +63,11 @@ int BoundTextBox::keyCodeOf(const QKeyEvent& event) {
 }
 
 void BoundTextBox::keyPressEvent(QKeyEvent* event) {
-    fenced(m_box.name() + " key press", [this, event] { pressKey(*event); });
+    platform::fenced(m_box.name() + " key press", [this, event] { pressKey(*event); });
 }
 
 void BoundTextBox::inputMethodEvent(QInputMethodEvent* event) {
-    fenced(m_box.name() + " input", [this, event] {
+    platform::fenced(m_box.name() + " input", [this, event] {
         if (event->commitString().isEmpty()) {
             QLineEdit::inputMethodEvent(event);
             return;
@@ -94,10 +95,10 @@ void BoundTextBox::pressKey(QKeyEvent& event) {
     }
     int code = typed;
     m_box.KeyPress.raise(code);
-    if (code == TextBox::kBackspace || code == TextBox::kEnter) {
+    if (code == controls::TextBox::kBackspace || code == controls::TextBox::kEnter) {
         if (code == typed) {
             QLineEdit::keyPressEvent(&event);
-        } else if (code == TextBox::kBackspace) {
+        } else if (code == controls::TextBox::kBackspace) {
             backspace();
         }
     } else if (printable(code) && roomLeft() > 0) {
@@ -144,4 +145,4 @@ void BoundTextBox::showInBox() {
     }
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

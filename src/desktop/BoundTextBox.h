@@ -8,14 +8,14 @@
 class QInputMethodEvent;
 class QKeyEvent;
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // A text box whose typed characters go through the box's KeyPress first,
 // which may replace a key or discard it (code 0): from keys, compose and dead
 // keys and input methods alike. The length limit bounds what the user types.
 class BoundTextBox final : public QLineEdit {
 public:
-    BoundTextBox(TextBox& box, QWidget* parent);
+    BoundTextBox(controls::TextBox& box, QWidget* parent);
     void refresh();
 
     // Backspace 8, Enter 13, a printable character its code point; -1 for a key
@@ -34,7 +34,7 @@ private:
     void takeEdit(QString edited);
     void showInBox();
 
-    TextBox& m_box;
+    controls::TextBox& m_box;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -4,9 +4,9 @@
 
 #include <QPointer>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
-BoundWindow::BoundWindow(Window& window, QWidget* owner)
+BoundWindow::BoundWindow(controls::Window& window, QWidget* owner)
     : QWidget(owner, Qt::Window), m_window(window) {
     setObjectName(toQString(window.name()));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -24,4 +24,4 @@ void BoundWindow::refresh() {
     showCommonState(*this, m_window);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -4,17 +4,17 @@
 
 #include <QWidget>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // A side window: its title and visibility follow the window control, and it
 // closes for good when the control is unloaded.
 class BoundWindow : public QWidget {
 public:
-    BoundWindow(Window& window, QWidget* owner);
+    BoundWindow(controls::Window& window, QWidget* owner);
     void refresh();
 
 private:
-    Window& m_window;
+    controls::Window& m_window;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -1,6 +1,6 @@
 #include "desktop/Desktop.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 Desktop::Desktop(Parts parts, MainWindow& window)
     : m_style(m_widgets),
@@ -24,4 +24,4 @@ void Desktop::start(const ui::StartOptions& options) {
     }
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

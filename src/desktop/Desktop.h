@@ -17,17 +17,17 @@
 
 #include <ostream>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The forms shown in their windows: the main window with its controls and
 // the two side windows, which the program makes but never shows.
 class Desktop {
 public:
     struct Parts {
-        EventLoop& loop;
+        platform::EventLoop& loop;
         statusbar::StatusWindow& statusWindow;
         overlay::OverlayLibrary& overlayLibrary;
-        Files& files;
+        platform::Files& files;
         const bits::Clock& clock;
         std::ostream& errors;
     };
@@ -59,4 +59,4 @@ private:
     bool m_saved = false;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

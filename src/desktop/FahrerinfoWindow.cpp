@@ -9,7 +9,7 @@
 
 #include <array>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -56,4 +56,4 @@ FahrerinfoWindow::FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widg
                               {8, frame.geometry().bottom() + 8, 200, 24});
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -4,7 +4,7 @@
 #include "desktop/ControlWidgets.h"
 #include "ui/frmFahrerinfo.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // "Fahrerinfo": split and lap times per player, never shown by the program itself.
 class FahrerinfoWindow final : public BoundWindow {
@@ -12,4 +12,4 @@ public:
     FahrerinfoWindow(ui::frmFahrerinfo& form, ControlWidgets& widgets, QWidget* owner);
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

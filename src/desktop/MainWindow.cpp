@@ -16,7 +16,7 @@
 #include <QFont>
 #include <QIcon>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -28,8 +28,8 @@ QFont windowFont() {
 }
 
 // One caption above its slider, rows 46 pixels apart inside the group.
-void placeSliderRow(Label& caption, Slider& slider, QWidget& group, ControlWidgets& widgets,
-                    int row) {
+void placeSliderRow(controls::Label& caption, controls::Slider& slider, QWidget& group,
+                    ControlWidgets& widgets, int row) {
     const int top = 20 + row * 46;
     placeControl<BoundLabel>(caption, group, widgets, {10, top, 200, 17});
     placeControl<BoundSlider>(slider, group, widgets, {8, top + 18, 224, 22});
@@ -96,10 +96,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_closed) {
         m_closed = true;
         if (closing) {
-            fenced("closing the window", closing);
+            platform::fenced("closing the window", closing);
         }
     }
     event->accept();
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -9,7 +9,7 @@
 
 class QCloseEvent;
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The main window "Rennlupe": shows the controls of frmMain on the design
 // grid, in Tahoma 8.25 pt where installed, else the nearest font.
@@ -34,4 +34,4 @@ private:
     bool m_closed = false;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

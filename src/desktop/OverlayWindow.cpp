@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -113,7 +113,7 @@ QSize OverlayWindow::screenSize() const {
 }
 
 void OverlayWindow::paintEvent(QPaintEvent*) {
-    fenced("the overlay's painting", [this] {
+    platform::fenced("the overlay's painting", [this] {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         if (m_pictureShown) {
@@ -156,7 +156,7 @@ void OverlayWindow::scheduleRestack() {
     }
     m_restackPending = true;
     QMetaObject::invokeMethod(
-        this, [this] { fenced("raising the overlay", [this] { restack(); }); },
+        this, [this] { platform::fenced("raising the overlay", [this] { restack(); }); },
         Qt::QueuedConnection);
 }
 
@@ -186,4 +186,4 @@ void OverlayWindow::restack() {
     }
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

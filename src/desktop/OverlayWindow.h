@@ -13,7 +13,7 @@
 
 class QPaintEvent;
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // A click-through window over the whole screen that shows the text block and
 // the picture. Its shape is what it draws, so it needs no compositor: a plain
@@ -59,4 +59,4 @@ private:
     bool m_restackAgain = false;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -15,17 +15,18 @@
 
 #include <utility>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 QtLoop::QtLoop() : m_context(std::make_unique<QObject>()) {}
 
 QtLoop::~QtLoop() = default;
 
-void QtLoop::watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) {
+void QtLoop::watch(Descriptor descriptor, platform::SocketRole role, int mask,
+                   SocketCallback callback) {
     unwatch(descriptor);
     auto entry = std::make_shared<Watch>();
     entry->serial = m_nextSerial++;
-    static_cast<WatchArming&>(*entry) = armedFor(role, mask);
+    static_cast<platform::WatchArming&>(*entry) = platform::armedFor(role, mask);
     entry->callback = std::move(callback);
     entry->reader = new QSocketNotifier(descriptor, QSocketNotifier::Read, m_context.get());
     entry->writer = new QSocketNotifier(descriptor, QSocketNotifier::Write, m_context.get());
@@ -52,12 +53,12 @@ void QtLoop::rearm(Descriptor descriptor, int code) {
         return;
     }
     Watch& entry = *found->second;
-    rearmCode(entry, code);
+    platform::rearmCode(entry, code);
     updateNotifiers(entry);
 }
 
-EventLoop::TimerId QtLoop::startTimer(std::chrono::milliseconds interval,
-                                      std::function<void()> tick) {
+platform::EventLoop::TimerId QtLoop::startTimer(std::chrono::milliseconds interval,
+                                                std::function<void()> tick) {
     const TimerId id = m_nextTimer++;
     auto entry = std::make_shared<Timer>();
     entry->tick = std::move(tick);
@@ -109,10 +110,10 @@ void QtLoop::quit() {
 }
 
 void QtLoop::updateNotifiers(const Watch& watch) {
-    const short events = pollEventsFor(watch);
+    const short events = platform::pollEventsFor(watch);
     // A failed connect may show only as an error, which Qt reports to readers.
     watch.reader->setEnabled((events & POLLIN) != 0 ||
-                             (watch.role == SocketRole::Connecting && !watch.quiet));
+                             (watch.role == platform::SocketRole::Connecting && !watch.quiet));
     watch.writer->setEnabled((events & POLLOUT) != 0);
 }
 
@@ -148,7 +149,7 @@ void QtLoop::activated(Descriptor descriptor, std::uint64_t serial) {
         updateNotifiers(*entry);
         return;
     }
-    const ReadinessCodes ready = readinessCodes(descriptor, *entry, revents);
+    const platform::ReadinessCodes ready = platform::readinessCodes(descriptor, *entry, revents);
     for (std::size_t i = 0; i < ready.count; ++i) {
         if (!current(descriptor, entry)) {
             return;
@@ -165,7 +166,7 @@ void QtLoop::deliver(Descriptor descriptor, const std::shared_ptr<Watch>& entry,
     if (entry->quiet) {
         return;
     }
-    const bool tell = consumeReadiness(*entry, code, failed);
+    const bool tell = platform::consumeReadiness(*entry, code, failed);
     // Disarmed before the callback, so a pump inside it does not report the same again.
     updateNotifiers(*entry);
     if (tell) {
@@ -184,7 +185,7 @@ void QtLoop::fire(TimerId id) {
 
 template <typename Callback>
 void QtLoop::invoke(Callback&& callback) noexcept {
-    fenced("an event callback", std::forward<Callback>(callback));
+    platform::fenced("an event callback", std::forward<Callback>(callback));
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -15,18 +15,19 @@ class QObject;
 class QSocketNotifier;
 class QTimer;
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The event loop over Qt's own dispatch, for the desktop front end: socket
 // notifiers wake it, and each wake-up asks the descriptor afresh what holds.
-class QtLoop final : public EventLoop {
+class QtLoop final : public platform::EventLoop {
 public:
     QtLoop();
     ~QtLoop() override;
     QtLoop(const QtLoop&) = delete;
     QtLoop& operator=(const QtLoop&) = delete;
 
-    void watch(Descriptor descriptor, SocketRole role, int mask, SocketCallback callback) override;
+    void watch(Descriptor descriptor, platform::SocketRole role, int mask,
+               SocketCallback callback) override;
     void unwatch(Descriptor descriptor) override;
     void rearm(Descriptor descriptor, int code) override;
 
@@ -40,7 +41,7 @@ public:
     void quit() override;
 
 private:
-    struct Watch : WatchArming {
+    struct Watch : platform::WatchArming {
         std::uint64_t serial = 0;
         SocketCallback callback;
         // Children of m_context: deleted later when retired, or with the loop.
@@ -70,4 +71,4 @@ private:
     bool m_inProcessPending = false;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QSize>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 void QtOverlayLibrary::GPML_SetTextMultilineData(std::int16_t x, std::int16_t y,
                                                  std::string_view text, std::int32_t colour,
@@ -46,4 +46,4 @@ void QtOverlayLibrary::GPSI_GetScreenSize(std::int32_t& width, std::int32_t& hei
     height = size.height();
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The drawing library as a window of the program's own over the game, made
 // after the application object. A size of 0 draws at kDefaultPixelSize; a
@@ -38,4 +38,4 @@ private:
     QImage m_picture;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

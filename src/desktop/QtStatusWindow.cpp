@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -43,7 +43,7 @@ void QtStatusWindow::report(const char* what, Report&& call) noexcept {
     if (m_bar == nullptr) {
         return;
     }
-    fenced(std::string("the status bar on ") + what, [this, &call] { call(*m_bar); });
+    platform::fenced(std::string("the status bar on ") + what, [this, &call] { call(*m_bar); });
 }
 
 statusbar::IconHandle QtStatusWindow::registerIcon(const QIcon& icon) {
@@ -315,4 +315,4 @@ void QtStatusWindow::destroyIcon(statusbar::IconHandle icon) {
     m_icons.erase(icon);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

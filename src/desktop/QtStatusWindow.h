@@ -20,7 +20,7 @@ namespace rennlupe::statusbar {
 class ucStatusbar;
 }  // namespace rennlupe::statusbar
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 class StatusPanels;
 
@@ -119,4 +119,4 @@ private:
     std::map<statusbar::IconHandle, QIcon> m_icons;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QWidget>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 constexpr double kOpaque = 255.0;
 }  // namespace
 
-void QtWindowStyle::MakeFlat(platform::Control& control) {
+void QtWindowStyle::MakeFlat(controls::Control& control) {
     QWidget* widget = m_widgets.find(control);
     if (widget == nullptr) {
         return;
@@ -32,7 +32,7 @@ void QtWindowStyle::MakeFlat(platform::Control& control) {
     widget->setProperty(kFlatProperty, true);
 }
 
-void QtWindowStyle::SetWindowTransparency(platform::Control& window, std::uint8_t alpha) {
+void QtWindowStyle::SetWindowTransparency(controls::Control& window, std::uint8_t alpha) {
     QWidget* widget = m_widgets.find(window);
     if (widget == nullptr) {
         return;
@@ -42,4 +42,4 @@ void QtWindowStyle::SetWindowTransparency(platform::Control& window, std::uint8_
     top->setProperty(kLayeredProperty, alpha < 255);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // Flat borders and window opacity on the widgets that show the controls.
 class QtWindowStyle final : public ui::WindowStyle {
@@ -16,11 +16,11 @@ public:
 
     explicit QtWindowStyle(const ControlWidgets& widgets) : m_widgets(widgets) {}
 
-    void MakeFlat(platform::Control& control) override;
-    void SetWindowTransparency(platform::Control& window, std::uint8_t alpha) override;
+    void MakeFlat(controls::Control& control) override;
+    void SetWindowTransparency(controls::Control& window, std::uint8_t alpha) override;
 
 private:
     const ControlWidgets& m_widgets;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -10,7 +10,7 @@
 #include <array>
 #include <utility>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -67,7 +67,7 @@ void QuitSignals::received() {
     std::array<char, 64> bytes{};
     while (::read(m_readEnd, bytes.data(), bytes.size()) > 0) {
     }
-    fenced("a quit signal", m_onSignal);
+    platform::fenced("a quit signal", m_onSignal);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

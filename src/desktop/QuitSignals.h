@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // SIGINT and SIGTERM, turned into a call on the Qt loop: the handler only
 // writes a byte to a socket pair, whose notifier then runs onSignal.
@@ -25,4 +25,4 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

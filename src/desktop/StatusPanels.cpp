@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -215,4 +215,4 @@ void StatusPanels::mouseDoubleClickEvent(QMouseEvent* event) {
     notify(event, kDblClick, kRDblClick);
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

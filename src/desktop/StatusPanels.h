@@ -13,7 +13,7 @@
 
 class QSizeGrip;
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The status window proper: panels between right edges, each with a border,
 // an icon and a text, a tip and click reports. Its height follows its font
@@ -79,4 +79,4 @@ private:
     Notify m_notify;
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -7,10 +7,10 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // Enabled and visible, which every control shares.
-inline void showCommonState(QWidget& widget, const Control& control) {
+inline void showCommonState(QWidget& widget, const controls::Control& control) {
     widget.setEnabled(control.enabled());
     widget.setVisible(control.visible());
 }
@@ -18,14 +18,14 @@ inline void showCommonState(QWidget& widget, const Control& control) {
 // Shows the control's state now and after every change, while the widget lives;
 // the controls outlive their widgets, so a change after the window is gone is ignored.
 template <typename Widget>
-void followControl(Widget& widget, Control& control) {
+void followControl(Widget& widget, controls::Control& control) {
     QPointer<Widget> alive(&widget);
     control.Changed.connect([alive] {
         if (alive) {
-            fenced("showing a control", [&alive] { alive->refresh(); });
+            platform::fenced("showing a control", [&alive] { alive->refresh(); });
         }
     });
     widget.refresh();
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

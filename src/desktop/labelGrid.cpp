@@ -2,7 +2,7 @@
 
 #include "desktop/placeControl.h"
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 QFont gridFont() {
     QFont font(QStringLiteral("Arial"));
@@ -11,21 +11,21 @@ QFont gridFont() {
     return font;
 }
 
-BoundLabel& addGridLabel(Label& label, QWidget& parent, ControlWidgets& widgets, int left, int top,
-                         int width) {
+BoundLabel& addGridLabel(controls::Label& label, QWidget& parent, ControlWidgets& widgets, int left,
+                         int top, int width) {
     auto& shown =
         placeControl<BoundLabel>(label, parent, widgets, {left, top, width, kGridRowHeight});
     shown.setFont(gridFont());
     return shown;
 }
 
-void addGridColumn(std::span<Label> rows, QWidget& parent, ControlWidgets& widgets, int left,
-                   int top, int width) {
+void addGridColumn(std::span<controls::Label> rows, QWidget& parent, ControlWidgets& widgets,
+                   int left, int top, int width) {
     int rowTop = top;
-    for (Label& row : rows) {
+    for (controls::Label& row : rows) {
         addGridLabel(row, parent, widgets, left, rowTop, width);
         rowTop += kGridRowHeight;
     }
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

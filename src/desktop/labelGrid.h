@@ -9,7 +9,7 @@
 
 #include <span>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The side windows' tables: Arial, one label per row, rows 16 pixels apart.
 inline constexpr int kGridRowHeight = 16;
@@ -22,11 +22,11 @@ struct GridColumn {
 QFont gridFont();
 
 // One column of row labels from the top row down, each shown and registered.
-void addGridColumn(std::span<Label> rows, QWidget& parent, ControlWidgets& widgets, int left,
-                   int top, int width);
+void addGridColumn(std::span<controls::Label> rows, QWidget& parent, ControlWidgets& widgets,
+                   int left, int top, int width);
 
 // A single label (a column heading) at its place.
-BoundLabel& addGridLabel(Label& label, QWidget& parent, ControlWidgets& widgets, int left, int top,
-                         int width);
+BoundLabel& addGridLabel(controls::Label& label, QWidget& parent, ControlWidgets& widgets, int left,
+                         int top, int width);
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

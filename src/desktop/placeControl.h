@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 struct Place {
     int left;
@@ -25,4 +25,4 @@ Bound& placeControl(Control& control, QWidget& parent, ControlWidgets& widgets, 
     return *widget;
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -11,7 +11,7 @@
 
 #include <QApplication>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 int runDesktop(const ui::StartOptions& options, std::ostream& err) {
     // Qt reads no options of ours: the command line was read before.
@@ -24,7 +24,7 @@ int runDesktop(const ui::StartOptions& options, std::ostream& err) {
 
     QtLoop loop;
     QtOverlayLibrary overlayLibrary;
-    PosixFiles files;
+    platform::PosixFiles files;
     bits::SystemClock clock;
     MainWindow window;
     auto* statusWindow = new QtStatusWindow(&window);
@@ -44,4 +44,4 @@ int runDesktop(const ui::StartOptions& options, std::ostream& err) {
     return desktop.exitCode();
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

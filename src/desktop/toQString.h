@@ -4,11 +4,11 @@
 
 #include <string_view>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The core's texts are UTF-8.
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

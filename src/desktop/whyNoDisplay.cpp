@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::optional<std::string> whyNoDisplay() {
                               : std::string("no window system could be opened");
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

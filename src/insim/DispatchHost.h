@@ -20,22 +20,22 @@ namespace rennlupe::insim {
 class DispatchHost {
 public:
     static constexpr std::size_t kPlayerRows = 20;
-    using PlayerLabels = std::array<platform::Label, kPlayerRows>;
+    using PlayerLabels = std::array<controls::Label, kPlayerRows>;
 
     virtual ~DispatchHost() = default;
 
-    virtual platform::CommandButton& cmdConnect() = 0;
-    virtual platform::TextBox& txtSend() = 0;
-    virtual platform::CommandButton& cmdSend() = 0;
-    virtual platform::ListBox& List1() = 0;
-    virtual platform::Label& lblLap() = 0;
-    virtual platform::Label& Label3() = 0;
-    virtual platform::Label& lblGezeigterFahrer() = 0;
-    virtual platform::Label& lblMeineID() = 0;
-    virtual platform::CommandButton& cmdStartRaceTracker() = 0;
-    virtual platform::Label& lblStreckennodes() = 0;
-    virtual platform::Label& Label5() = 0;
-    virtual platform::CheckBox& Check1() = 0;
+    virtual controls::CommandButton& cmdConnect() = 0;
+    virtual controls::TextBox& txtSend() = 0;
+    virtual controls::CommandButton& cmdSend() = 0;
+    virtual controls::ListBox& List1() = 0;
+    virtual controls::Label& lblLap() = 0;
+    virtual controls::Label& Label3() = 0;
+    virtual controls::Label& lblGezeigterFahrer() = 0;
+    virtual controls::Label& lblMeineID() = 0;
+    virtual controls::CommandButton& cmdStartRaceTracker() = 0;
+    virtual controls::Label& lblStreckennodes() = 0;
+    virtual controls::Label& Label5() = 0;
+    virtual controls::CheckBox& Check1() = 0;
     virtual PlayerLabels& lblFahrer() = 0;
     virtual PlayerLabels& lblUID() = 0;
     virtual std::int32_t& lngTimer() = 0;

@@ -103,7 +103,7 @@ void PacketDispatcher::handleVer(Buffer bytes) {
 
 void PacketDispatcher::handleSta(Buffer bytes) {
     const StaRecord sta = StaRecord::read(bytes);
-    platform::ListBox& list = m_host.List1();
+    controls::ListBox& list = m_host.List1();
     list.Clear();
     list.AddItem("InGameCam -->  " + number(sta.InGameCam));
     list.AddItem("QualMins -->  " + number(sta.QualMins));

@@ -22,12 +22,12 @@ public:
     static constexpr std::string_view kCaption = "Form1";
 
     struct Sliders {
-        const platform::Slider& Slider1;  // text X
-        const platform::Slider& Slider2;  // text Y
-        const platform::Slider& Slider3;  // text colour, red in the lowest byte
-        const platform::Slider& Slider4;  // text size
-        const platform::Slider& Slider5;  // picture X
-        const platform::Slider& Slider6;  // picture Y
+        const controls::Slider& Slider1;  // text X
+        const controls::Slider& Slider2;  // text Y
+        const controls::Slider& Slider3;  // text colour, red in the lowest byte
+        const controls::Slider& Slider4;  // text size
+        const controls::Slider& Slider5;  // picture X
+        const controls::Slider& Slider6;  // picture Y
     };
 
     Form1(OverlayLibrary& library, const platform::Files& files, Sliders sliders,
@@ -41,9 +41,9 @@ public:
     // 0xAARRGGBB, alpha 255 opaque; Overflow (6) for a transparency outside 0 to 100.
     static std::int32_t GetTextColour(std::int32_t p_lngTextColour, std::int16_t p_intTransparency);
 
-    platform::Timer tmrScreenSize{"tmrScreenSize", 1000};
-    platform::CommandButton Command1{"Command1", "Test GPP"};
-    platform::Label lblScreenSize{"lblScreenSize", ""};
+    controls::Timer tmrScreenSize{"tmrScreenSize", 1000};
+    controls::CommandButton Command1{"Command1", "Test GPP"};
+    controls::Label lblScreenSize{"lblScreenSize", ""};
 
 private:
     void showPicture(std::string_view Grafik, std::int32_t show);

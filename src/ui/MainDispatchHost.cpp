@@ -4,40 +4,40 @@
 
 namespace rennlupe::ui {
 
-platform::CommandButton& MainDispatchHost::cmdConnect() {
+controls::CommandButton& MainDispatchHost::cmdConnect() {
     return m_form.cmdConnect;
 }
-platform::TextBox& MainDispatchHost::txtSend() {
+controls::TextBox& MainDispatchHost::txtSend() {
     return m_form.txtSend;
 }
-platform::CommandButton& MainDispatchHost::cmdSend() {
+controls::CommandButton& MainDispatchHost::cmdSend() {
     return m_form.cmdSend;
 }
-platform::ListBox& MainDispatchHost::List1() {
+controls::ListBox& MainDispatchHost::List1() {
     return m_form.List1;
 }
-platform::Label& MainDispatchHost::lblLap() {
+controls::Label& MainDispatchHost::lblLap() {
     return m_form.lblLap;
 }
-platform::Label& MainDispatchHost::Label3() {
+controls::Label& MainDispatchHost::Label3() {
     return m_form.Label3;
 }
-platform::Label& MainDispatchHost::lblGezeigterFahrer() {
+controls::Label& MainDispatchHost::lblGezeigterFahrer() {
     return m_form.lblGezeigterFahrer;
 }
-platform::Label& MainDispatchHost::lblMeineID() {
+controls::Label& MainDispatchHost::lblMeineID() {
     return m_form.lblMeineID;
 }
-platform::CommandButton& MainDispatchHost::cmdStartRaceTracker() {
+controls::CommandButton& MainDispatchHost::cmdStartRaceTracker() {
     return m_form.cmdStartRaceTracker;
 }
-platform::Label& MainDispatchHost::lblStreckennodes() {
+controls::Label& MainDispatchHost::lblStreckennodes() {
     return m_form.lblStreckennodes;
 }
-platform::Label& MainDispatchHost::Label5() {
+controls::Label& MainDispatchHost::Label5() {
     return m_form.Label5;
 }
-platform::CheckBox& MainDispatchHost::Check1() {
+controls::CheckBox& MainDispatchHost::Check1() {
     return m_form.Check1;
 }
 insim::DispatchHost::PlayerLabels& MainDispatchHost::lblFahrer() {

@@ -12,18 +12,18 @@ class MainDispatchHost final : public insim::DispatchHost {
 public:
     explicit MainDispatchHost(frmMain& form) : m_form(form) {}
 
-    platform::CommandButton& cmdConnect() override;
-    platform::TextBox& txtSend() override;
-    platform::CommandButton& cmdSend() override;
-    platform::ListBox& List1() override;
-    platform::Label& lblLap() override;
-    platform::Label& Label3() override;
-    platform::Label& lblGezeigterFahrer() override;
-    platform::Label& lblMeineID() override;
-    platform::CommandButton& cmdStartRaceTracker() override;
-    platform::Label& lblStreckennodes() override;
-    platform::Label& Label5() override;
-    platform::CheckBox& Check1() override;
+    controls::CommandButton& cmdConnect() override;
+    controls::TextBox& txtSend() override;
+    controls::CommandButton& cmdSend() override;
+    controls::ListBox& List1() override;
+    controls::Label& lblLap() override;
+    controls::Label& Label3() override;
+    controls::Label& lblGezeigterFahrer() override;
+    controls::Label& lblMeineID() override;
+    controls::CommandButton& cmdStartRaceTracker() override;
+    controls::Label& lblStreckennodes() override;
+    controls::Label& Label5() override;
+    controls::CheckBox& Check1() override;
     PlayerLabels& lblFahrer() override;
     PlayerLabels& lblUID() override;
     std::int32_t& lngTimer() override;

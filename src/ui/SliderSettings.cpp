@@ -60,7 +60,7 @@ std::optional<std::int64_t> SliderSettings::wholeNumber(std::string_view text) {
 void SliderSettings::load(bits::MessageLine& messageLine) {
     std::string corrected;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        platform::Slider& slider = m_sliders[i];
+        controls::Slider& slider = m_sliders[i];
         const std::string stored =
             m_settings.ReadSetting(fileBytes(kSection), fileBytes(kKeys[i]), "0", m_file);
         const std::optional<std::int64_t> number = wholeNumber(stored);
@@ -79,7 +79,7 @@ void SliderSettings::load(bits::MessageLine& messageLine) {
 bool SliderSettings::save(bits::MessageLine& messageLine, std::ostream& errors) {
     std::optional<std::string> failure;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        const platform::Slider& slider = m_sliders[i];
+        const controls::Slider& slider = m_sliders[i];
         try {
             m_settings.WriteSetting(fileBytes(kSection), fileBytes(kKeys[i]),
                                     std::to_string(slider.value()), m_file);

@@ -20,7 +20,7 @@ public:
     static constexpr std::string_view kSection = "Positionen";
     static constexpr std::array<std::string_view, 6> kKeys = {
         "X position", "Y position", "Farbe", "Größe", "Grafik X", "Grafik Y"};
-    using Sliders = std::array<std::reference_wrapper<platform::Slider>, 6>;
+    using Sliders = std::array<std::reference_wrapper<controls::Slider>, 6>;
 
     // An empty file means the program's own settings file.
     SliderSettings(settings::modEinstellungenSpeichern& settings, Sliders sliders,

@@ -6,7 +6,7 @@
 
 namespace rennlupe::ui {
 
-TimerBinding::TimerBinding(platform::Timer& timer, platform::EventLoop& loop,
+TimerBinding::TimerBinding(controls::Timer& timer, platform::EventLoop& loop,
                            bits::MessageLine& messageLine)
     : m_timer(timer), m_loop(loop), m_messageLine(messageLine) {
     m_timer.Changed.connect([this] { follow(); });

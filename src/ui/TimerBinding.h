@@ -12,7 +12,7 @@ namespace rennlupe::ui {
 // tick goes through the handler guard under the timer's own name.
 class TimerBinding {
 public:
-    TimerBinding(platform::Timer& timer, platform::EventLoop& loop, bits::MessageLine& messageLine);
+    TimerBinding(controls::Timer& timer, platform::EventLoop& loop, bits::MessageLine& messageLine);
     ~TimerBinding();
     TimerBinding(const TimerBinding&) = delete;
     TimerBinding& operator=(const TimerBinding&) = delete;
@@ -20,7 +20,7 @@ public:
 private:
     void follow();
 
-    platform::Timer& m_timer;
+    controls::Timer& m_timer;
     platform::EventLoop& m_loop;
     bits::MessageLine& m_messageLine;
     platform::EventLoop::TimerId m_running = 0;

@@ -12,9 +12,9 @@ class WindowStyle {
 public:
     virtual ~WindowStyle() = default;
     // A thin static edge in place of a sunken client edge.
-    virtual void MakeFlat(platform::Control& control) = 0;
+    virtual void MakeFlat(controls::Control& control) = 0;
     // 0 invisible, 255 opaque.
-    virtual void SetWindowTransparency(platform::Control& window, std::uint8_t alpha) = 0;
+    virtual void SetWindowTransparency(controls::Control& window, std::uint8_t alpha) = 0;
 
 protected:
     WindowStyle() = default;

@@ -7,7 +7,7 @@
 
 namespace rennlupe::ui {
 
-using platform::makeLabelArray;
+using controls::makeLabelArray;
 
 namespace {
 

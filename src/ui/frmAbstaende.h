@@ -18,15 +18,15 @@ class frmAbstaende {
 public:
     static constexpr std::string_view kCaption = "Rangliste der Fahrer";
     static constexpr std::size_t kRows = 20;
-    using Rows = std::array<platform::Label, kRows>;
+    using Rows = std::array<controls::Label, kRows>;
 
     frmAbstaende(WindowStyle& style, bits::MessageLine& messages);
 
-    platform::Window window;
-    platform::Label Label3;
-    platform::Label Label1;
-    platform::Label lblBeschriftung;
-    platform::Label Label2;
+    controls::Window window;
+    controls::Label Label3;
+    controls::Label Label1;
+    controls::Label lblBeschriftung;
+    controls::Label Label2;
     Rows lblPosition;
     Rows lblID;
     Rows lblFahrer;
@@ -34,7 +34,7 @@ public:
     Rows lblNode;
     Rows lblZeit;
     Rows lblAbstand;
-    platform::Slider sldTrans;
+    controls::Slider sldTrans;
 };
 
 }  // namespace rennlupe::ui

@@ -7,17 +7,17 @@
 
 namespace rennlupe::ui {
 
-using platform::makeLabelArray;
+using controls::makeLabelArray;
 
 frmFahrerinfo::frmFahrerinfo(WindowStyle& style, bits::MessageLine& messages)
     : window("frmFahrerinfo", std::string(kCaption)),
       Frame1("Frame1", "Split und Rundenzeiten"),
-      lblBeschriftung{platform::Label("lblBeschriftung(0)", "Fahrername"),
-                      platform::Label("lblBeschriftung(1)", "Split 1"),
-                      platform::Label("lblBeschriftung(2)", "Split 2"),
-                      platform::Label("lblBeschriftung(3)", "Split 3"),
-                      platform::Label("lblBeschriftung(4)", "Laptime"),
-                      platform::Label("lblBeschriftung(5)", "Runde")},
+      lblBeschriftung{controls::Label("lblBeschriftung(0)", "Fahrername"),
+                      controls::Label("lblBeschriftung(1)", "Split 1"),
+                      controls::Label("lblBeschriftung(2)", "Split 2"),
+                      controls::Label("lblBeschriftung(3)", "Split 3"),
+                      controls::Label("lblBeschriftung(4)", "Laptime"),
+                      controls::Label("lblBeschriftung(5)", "Runde")},
       lblFahrer(makeLabelArray<kRows>("lblFahrer", "AA")),
       lblSP1(makeLabelArray<kRows>("lblSP1", "AA")),
       lblSp2(makeLabelArray<kRows>("lblSp2", "AA")),

@@ -20,13 +20,13 @@ class frmFahrerinfo {
 public:
     static constexpr std::string_view kCaption = "Fahrerinfo";
     static constexpr std::size_t kRows = 20;
-    using Rows = std::array<platform::Label, kRows>;
+    using Rows = std::array<controls::Label, kRows>;
 
     frmFahrerinfo(WindowStyle& style, bits::MessageLine& messages);
 
-    platform::Window window;
-    platform::Frame Frame1;
-    std::array<platform::Label, 6> lblBeschriftung;
+    controls::Window window;
+    controls::Frame Frame1;
+    std::array<controls::Label, 6> lblBeschriftung;
     Rows lblFahrer;
     Rows lblSP1;
     Rows lblSp2;
@@ -36,7 +36,7 @@ public:
     Rows lblZeitzahl;
     Rows lblNeueBestzeit;
     Rows lblUID;
-    platform::Slider Slider1;
+    controls::Slider Slider1;
 };
 
 }  // namespace rennlupe::ui

@@ -32,7 +32,7 @@ std::int32_t portOf(std::string_view text) {
 
 // Keys other than Backspace and the digits are discarded.
 void DigitsOnly(int& KeyAscii) {
-    if (KeyAscii != platform::TextBox::kBackspace && (KeyAscii < '0' || KeyAscii > '9')) {
+    if (KeyAscii != controls::TextBox::kBackspace && (KeyAscii < '0' || KeyAscii > '9')) {
         KeyAscii = 0;
     }
 }
@@ -54,7 +54,7 @@ frmMain::frmMain(Parts parts)
                                       std::ref(Slider4), std::ref(Slider5), std::ref(Slider6)}) {
     txtSend.setEnabled(false);
     cmdSend.setEnabled(false);
-    for (platform::Control* hidden : std::initializer_list<platform::Control*>{
+    for (controls::Control* hidden : std::initializer_list<controls::Control*>{
              &txtSend, &cmdStartRaceTracker, &Check1, &Frame3, &lblGezeigterFahrer, &lblMeineID,
              &lblLap, &lblStreckennodes, &Label3, &Label5, &Frame5, &List1}) {
         hidden->setVisible(false);
@@ -80,7 +80,7 @@ void frmMain::wireHandlers() {
         guarded("InSimSocket_ReceivedBytes",
                 [&] { InSimSocket_ReceivedBytes(socket, data, length); });
     };
-    for (platform::TextBox* port : {&txtSendPort, &txtRecvPort}) {
+    for (controls::TextBox* port : {&txtSendPort, &txtRecvPort}) {
         port->KeyPress.connect([this, port](int& key) {
             guarded(port->name() + "_KeyPress", [&key] { DigitsOnly(key); });
         });
@@ -89,7 +89,7 @@ void frmMain::wireHandlers() {
     }
     txtSend.KeyPress.connect([this](int& key) {
         guarded("txtSend_KeyPress", [this, &key] {
-            if (key == platform::TextBox::kEnter) {
+            if (key == controls::TextBox::kEnter) {
                 key = 0;
                 chatSend();
             }
@@ -102,7 +102,7 @@ void frmMain::wireHandlers() {
             SendShortPacket("SSG", 10, 0, 0);
         });
     });
-    for (platform::Slider* slider : {&Slider5, &Slider6}) {
+    for (controls::Slider* slider : {&Slider5, &Slider6}) {
         slider->Scroll.connect([this, slider] {
             guarded(slider->name() + "_Scroll", [this] { form1.GrafikInDXZeigen(kShiftPicture); });
         });
@@ -120,7 +120,7 @@ void frmMain::Load() {
         windowFont->setSize(kFontSize);
         StatusBar.Load(std::move(windowFont));  // the status bar draws in the window's font
         Neustart();
-        for (platform::Control* control : std::initializer_list<platform::Control*>{
+        for (controls::Control* control : std::initializer_list<controls::Control*>{
                  &cmdConnect, &txtSendPort, &txtRecvPort, &txtPassword, &txtIP, &txtSend, &cmdSend,
                  &cmdStartRaceTracker}) {
             m_parts.windowStyle.MakeFlat(*control);
@@ -278,7 +278,7 @@ void frmMain::InSimSocket_ReceivedBytes(std::int32_t lngSocket,
     }
 }
 
-void frmMain::portRule(const platform::TextBox& changed) {
+void frmMain::portRule(const controls::TextBox& changed) {
     if (changed.text().empty()) {
         cmdConnect.setEnabled(false);
     }

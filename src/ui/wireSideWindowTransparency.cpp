@@ -7,7 +7,7 @@
 
 namespace rennlupe::ui {
 
-void wireSideWindowTransparency(platform::Slider& slider, platform::Window& window,
+void wireSideWindowTransparency(controls::Slider& slider, controls::Window& window,
                                 WindowStyle& style, bits::MessageLine& messages) {
     slider.Click.connect([&slider, &window, &style, &messages] {
         bits::guardHandler(messages, slider.name() + "_Click", [&] {

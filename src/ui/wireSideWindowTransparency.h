@@ -8,7 +8,7 @@
 namespace rennlupe::ui {
 
 // A side window's slider: a click sets the window's opacity to the slider's value.
-void wireSideWindowTransparency(platform::Slider& slider, platform::Window& window,
+void wireSideWindowTransparency(controls::Slider& slider, controls::Window& window,
                                 WindowStyle& style, bits::MessageLine& messages);
 
 }  // namespace rennlupe::ui

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace rennlupe::platform {
+namespace rennlupe::controls {
 namespace {
 
 TEST(TextBox, KeyPressMayReplaceOrDiscardTheKey) {
@@ -90,4 +90,4 @@ TEST(LabelArray, NamesEachLabelByItsIndex) {
 }
 
 }  // namespace
-}  // namespace rennlupe::platform
+}  // namespace rennlupe::controls

@@ -11,7 +11,7 @@
 
 #include <sstream>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The window on the Qt loop, status window and overlay, as the program runs
 // it, with its executable (and so its settings) in a folder of the test's own.
@@ -32,4 +32,4 @@ struct DesktopOnQt {
     Desktop desktop{{loop, *status, overlay, files, clock, errors}, window};
 };
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

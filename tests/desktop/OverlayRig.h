@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 
 // The bridge as the main window drives it, over the real overlay window, with
 // the program's folder in a temporary folder. The text is red, the picture green.
@@ -74,4 +74,4 @@ inline QRect textBox(const QImage& image, const QRect& area) {
     return box;
 }
 
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -29,7 +29,7 @@
 #include <string>
 #include <vector>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -53,7 +53,7 @@ protected:
     }
 
     template <typename Widget>
-    Widget& shown(const platform::Control& control) {
+    Widget& shown(const controls::Control& control) {
         auto* widget = dynamic_cast<Widget*>(desktop.widgets().find(control));
         EXPECT_NE(widget, nullptr) << control.name();
         return *widget;
@@ -103,7 +103,7 @@ TEST_F(DesktopWindow, StartsWithTheWelcomeAndItsHiddenControlsOutOfSight) {
     EXPECT_EQ(shown<QPushButton>(form.cmdConnect).text(), "Connect");
     EXPECT_TRUE(shown<QPushButton>(form.cmdConnect).isEnabled());
     EXPECT_TRUE(shown<QLineEdit>(form.txtIP).isVisible());
-    for (const platform::Control* hidden : std::initializer_list<const platform::Control*>{
+    for (const controls::Control* hidden : std::initializer_list<const controls::Control*>{
              &form.txtSend, &form.cmdStartRaceTracker, &form.Check1, &form.Frame3, &form.Frame5}) {
         EXPECT_FALSE(shown<QWidget>(*hidden).isVisible()) << hidden->name();
     }
@@ -116,7 +116,7 @@ TEST_F(DesktopWindow, StartsWithTheWelcomeAndItsHiddenControlsOutOfSight) {
     EXPECT_EQ(shown<QSlider>(form.Slider3).maximum(), 65000);
     EXPECT_EQ(shown<QSlider>(form.Slider4).pageStep(), 1);
     EXPECT_EQ(shown<QSlider>(form.Slider5).pageStep(), 5);
-    for (const platform::Control* flat : std::initializer_list<const platform::Control*>{
+    for (const controls::Control* flat : std::initializer_list<const controls::Control*>{
              &form.cmdConnect, &form.txtSendPort, &form.txtIP, &form.cmdSend}) {
         EXPECT_TRUE(shown<QWidget>(*flat).property(QtWindowStyle::kFlatProperty).toBool())
             << flat->name();
@@ -324,4 +324,4 @@ TEST(DesktopOnItsOwnParts, ShowsTheStatusBarAtTheBottomAndTheOverlayWhereTheSlid
 }
 
 }  // namespace
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

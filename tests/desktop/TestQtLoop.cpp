@@ -19,16 +19,16 @@ namespace {
 
 INSTANTIATE_TEST_SUITE_P(QtLoop, EventLoopConformance,
                          ::testing::Values(EventLoopFactory{
-                             "QtLoop", [] { return std::make_unique<qt::QtLoop>(); }}));
+                             "QtLoop", [] { return std::make_unique<desktop::QtLoop>(); }}));
 
 // Modal dialogs and the application's own exec() spin Qt's loops, not run():
 // sockets, timers and posted work must come there too.
 TEST(QtLoop, DeliversUnderQtsOwnEventLoop) {
-    qt::QtLoop loop;
+    desktop::QtLoop loop;
     const NativeSocket socket = openSocket(kSocketDatagram, 17);
     ASSERT_NE(socket, kInvalidSocket);
     ASSERT_EQ(bindSocket(socket, {0x7F000001, 0}), 0);
-    SocketAddress local{};
+    platform::SocketAddress local{};
     localAddress(socket, local);
     setNonBlocking(socket);
     QEventLoop qtLoop;
@@ -40,12 +40,12 @@ TEST(QtLoop, DeliversUnderQtsOwnEventLoop) {
             qtLoop.exit();
         }
     };
-    loop.watch(socket, SocketRole::Datagram, EventLoop::kRead,
-               [&](EventLoop::Descriptor, int code) {
+    loop.watch(socket, platform::SocketRole::Datagram, platform::EventLoop::kRead,
+               [&](platform::EventLoop::Descriptor, int code) {
                    codes.push_back(code);
                    check();
                });
-    EventLoop::TimerId timer = 0;
+    platform::EventLoop::TimerId timer = 0;
     timer = loop.startTimer(std::chrono::milliseconds(1), [&] {
         ticked = true;
         loop.stopTimer(timer);
@@ -60,7 +60,7 @@ TEST(QtLoop, DeliversUnderQtsOwnEventLoop) {
     ASSERT_EQ(sendBytesTo(sender, byte, local), 1);
     QTimer::singleShot(5000, &qtLoop, [&] { qtLoop.exit(); });
     qtLoop.exec();
-    EXPECT_EQ(codes, std::vector<int>{EventLoop::kRead});
+    EXPECT_EQ(codes, std::vector<int>{platform::EventLoop::kRead});
     EXPECT_TRUE(ticked);
     EXPECT_TRUE(posted);
     loop.unwatch(socket);

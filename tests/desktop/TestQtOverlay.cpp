@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <string>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 namespace {
 
 using Rig = OverlayRig;
@@ -165,4 +165,4 @@ TEST(QtOverlay, IsAClickThroughWindowOverTheWholeScreen) {
 }
 
 }  // namespace
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 namespace {
 
 using Rig = OverlayRig;
@@ -125,4 +125,4 @@ TEST(QtOverlayOnX11, RisesAboveTheGameWhenItsContentChanges) {
 }
 
 }  // namespace
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

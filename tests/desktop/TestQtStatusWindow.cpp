@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 namespace {
 
 using statusbar::ucStatusbar;
@@ -256,4 +256,4 @@ TEST(QtStatusWindow, SizeGripRebuildKeepsPanels) {
 }
 
 }  // namespace
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace rennlupe::platform::qt {
+namespace rennlupe::desktop {
 namespace {
 
 constexpr int kClicks = 100;
@@ -77,4 +77,4 @@ TEST(Responsiveness, ClicksAreAnsweredWhileTheGameStreams) {
 }
 
 }  // namespace
-}  // namespace rennlupe::platform::qt
+}  // namespace rennlupe::desktop

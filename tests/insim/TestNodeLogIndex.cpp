@@ -51,7 +51,7 @@ TEST(NodeLogIndex, AgreesWithABruteForceScanUnderAnyAssignmentOrder) {
 // grow (stale rows), laps that repeat keys, parked cars, and ring wraps.
 TEST(NodeLogIndex, AgreesWithThePlainScanOverLongRandomRaces) {
     DispatchFixture race;
-    race.host.Check1().setValue(platform::CheckBox::kUnchecked);
+    race.host.Check1().setValue(controls::CheckBox::kUnchecked);
     const support::NodeLogScan scan(race.state);
     std::mt19937 random(5);
     std::vector<int> node(24, 0);

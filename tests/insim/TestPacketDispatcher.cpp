@@ -151,7 +151,7 @@ TEST_F(Dispatcher, OnlyTheLastPacketOfASetSortsAndShowsGaps) {
     EXPECT_EQ(plid(8), 20);
 
     // Unticked: the sort still runs, the gap display and the pump do not.
-    host.Check1().setValue(platform::CheckBox::kUnchecked);
+    host.Check1().setValue(controls::CheckBox::kUnchecked);
     dispatch(mciPacket(5, 0, 500, {{.plid = 30, .node = 10, .lap = 4}}));
     EXPECT_EQ(plid(0), 30);
     EXPECT_EQ(host.pumpCalls, 1);

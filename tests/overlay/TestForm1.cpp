@@ -82,8 +82,8 @@ TEST(Form1, FailuresReachTheCaller) {
     EXPECT_THROW(b.form.GrafikInDXZeigen("schalten.jpg"), bits::Error);
 
     // A slider wider than the argument it is passed as.
-    platform::Slider wide{"Slider1", 0, 40000};
-    platform::Slider big{"Slider4", 0, 1000};
+    controls::Slider wide{"Slider1", 0, 40000};
+    controls::Slider big{"Slider4", 0, 1000};
     wide.setValue(40000);
     big.setValue(256);
     support::RecordingOverlayLibrary library;

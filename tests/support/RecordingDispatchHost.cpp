@@ -17,7 +17,7 @@ RecordingDispatchHost::RecordingDispatchHost()
       m_cmdStartRaceTracker("cmdStartRaceTracker", "Racetracker starten"),
       m_lblStreckennodes("lblStreckennodes", "Label1"),
       m_Label5("Label5", "Label5"),
-      m_Check1("Check1", "Informationen abrufen", platform::CheckBox::kChecked) {
+      m_Check1("Check1", "Informationen abrufen", controls::CheckBox::kChecked) {
     m_txtSend.setEnabled(false);
     m_txtSend.setVisible(false);
     m_cmdSend.setEnabled(false);

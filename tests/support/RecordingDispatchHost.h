@@ -18,18 +18,18 @@ class RecordingDispatchHost final : public insim::DispatchHost {
 public:
     RecordingDispatchHost();
 
-    platform::CommandButton& cmdConnect() override { return m_cmdConnect; }
-    platform::TextBox& txtSend() override { return m_txtSend; }
-    platform::CommandButton& cmdSend() override { return m_cmdSend; }
-    platform::ListBox& List1() override { return m_List1; }
-    platform::Label& lblLap() override { return m_lblLap; }
-    platform::Label& Label3() override { return m_Label3; }
-    platform::Label& lblGezeigterFahrer() override { return m_lblGezeigterFahrer; }
-    platform::Label& lblMeineID() override { return m_lblMeineID; }
-    platform::CommandButton& cmdStartRaceTracker() override { return m_cmdStartRaceTracker; }
-    platform::Label& lblStreckennodes() override { return m_lblStreckennodes; }
-    platform::Label& Label5() override { return m_Label5; }
-    platform::CheckBox& Check1() override { return m_Check1; }
+    controls::CommandButton& cmdConnect() override { return m_cmdConnect; }
+    controls::TextBox& txtSend() override { return m_txtSend; }
+    controls::CommandButton& cmdSend() override { return m_cmdSend; }
+    controls::ListBox& List1() override { return m_List1; }
+    controls::Label& lblLap() override { return m_lblLap; }
+    controls::Label& Label3() override { return m_Label3; }
+    controls::Label& lblGezeigterFahrer() override { return m_lblGezeigterFahrer; }
+    controls::Label& lblMeineID() override { return m_lblMeineID; }
+    controls::CommandButton& cmdStartRaceTracker() override { return m_cmdStartRaceTracker; }
+    controls::Label& lblStreckennodes() override { return m_lblStreckennodes; }
+    controls::Label& Label5() override { return m_Label5; }
+    controls::CheckBox& Check1() override { return m_Check1; }
     PlayerLabels& lblFahrer() override { return fahrerinfo.lblFahrer; }
     PlayerLabels& lblUID() override { return fahrerinfo.lblUID; }
     std::int32_t& lngTimer() override { return m_lngTimer; }
@@ -60,18 +60,18 @@ public:
     int deepestPump = 0;
 
 private:
-    platform::CommandButton m_cmdConnect;
-    platform::TextBox m_txtSend;
-    platform::CommandButton m_cmdSend;
-    platform::ListBox m_List1;
-    platform::Label m_lblLap;
-    platform::Label m_Label3;
-    platform::Label m_lblGezeigterFahrer;
-    platform::Label m_lblMeineID;
-    platform::CommandButton m_cmdStartRaceTracker;
-    platform::Label m_lblStreckennodes;
-    platform::Label m_Label5;
-    platform::CheckBox m_Check1;
+    controls::CommandButton m_cmdConnect;
+    controls::TextBox m_txtSend;
+    controls::CommandButton m_cmdSend;
+    controls::ListBox m_List1;
+    controls::Label m_lblLap;
+    controls::Label m_Label3;
+    controls::Label m_lblGezeigterFahrer;
+    controls::Label m_lblMeineID;
+    controls::CommandButton m_cmdStartRaceTracker;
+    controls::Label m_lblStreckennodes;
+    controls::Label m_Label5;
+    controls::CheckBox m_Check1;
     std::int32_t m_lngTimer = 0;
 };
 

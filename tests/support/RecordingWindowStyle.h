@@ -10,8 +10,8 @@ namespace rennlupe::support {
 // Records the controls made flat and the transparencies set, by control name.
 class RecordingWindowStyle final : public ui::WindowStyle {
 public:
-    void MakeFlat(platform::Control& control) override { flattened.push_back(control.name()); }
-    void SetWindowTransparency(platform::Control& window, std::uint8_t alpha) override {
+    void MakeFlat(controls::Control& control) override { flattened.push_back(control.name()); }
+    void SetWindowTransparency(controls::Control& window, std::uint8_t alpha) override {
         transparencies.push_back(window.name() + "=" + std::to_string(alpha));
     }
 

@@ -96,7 +96,7 @@ TEST_F(MainWindow, StartsIdleWithTheWelcomeText) {
 TEST_F(MainWindow, PortBoxesTakeDigitsAndConnectNeedsTwoDifferentPorts) {
     form.txtRecvPort.typeText("a7");
     EXPECT_EQ(form.txtRecvPort.text(), "507");
-    form.txtRecvPort.typeKey(platform::TextBox::kBackspace);
+    form.txtRecvPort.typeKey(controls::TextBox::kBackspace);
     EXPECT_EQ(form.txtRecvPort.text(), "50");
     form.txtRecvPort.setText("");
     EXPECT_FALSE(form.cmdConnect.enabled());
@@ -219,10 +219,10 @@ TEST_F(MainWindow, RefusesReceivePortsThatAreNone) {
 TEST_F(MainWindow, ChatSendsOnEnterOnlyWhatWasTyped) {
     connect();
     form.txtSend.setEnabled(true);
-    form.txtSend.typeKey(platform::TextBox::kEnter);
+    form.txtSend.typeKey(controls::TextBox::kEnter);
     EXPECT_TRUE(game.quiet());
     form.txtSend.typeText("hi");
-    form.txtSend.typeKey(platform::TextBox::kEnter);
+    form.txtSend.typeKey(controls::TextBox::kEnter);
     const auto mst = game.receive();
     ASSERT_EQ(idOf(mst), "MST");
     EXPECT_EQ(mst->size(), 68U);
@@ -233,7 +233,7 @@ TEST_F(MainWindow, UnloadWritesTheSlidersClosesTheLinkThenTheSideWindows) {
     connect();
     form.Slider3.setValue(300);
     std::vector<std::string> unloaded;
-    for (platform::Window* window : {&form.fahrerinfo.window, &form.abstaende.window}) {
+    for (controls::Window* window : {&form.fahrerinfo.window, &form.abstaende.window}) {
         window->Unload.connect([&unloaded, window] { unloaded.push_back(window->name()); });
     }
     EXPECT_TRUE(form.Unload());
