@@ -31,8 +31,14 @@ fi
 sim=build/dev/tools/insim-sim/insim-sim
 game=127.0.0.1
 recv_port=$("$sim" --bind 0.0.0.0 --free-port)
-"$sim" --bind "$game" --cars 8 --rate 10 > /dev/null &
+sim_log=$(mktemp)
+"$sim" --bind "$game" --cars 8 --rate 10 > "$sim_log" &
 sim_pid=$!
+# The program's first try must find the game listening, even on a busy machine.
+for ((i = 0; i < 200; i++)); do
+  grep -q listening "$sim_log" && break
+  sleep 0.05
+done
 build/dev/app/rennlupe "${front_end[@]}" --host "$game" --recv-port "$recv_port" --connect &
 app_pid=$!
 stop() {
@@ -40,6 +46,7 @@ stop() {
   wait "$app_pid" 2> /dev/null || true
   kill -TERM "$sim_pid" 2> /dev/null || true
   wait "$sim_pid" 2> /dev/null || true
+  rm -f "$sim_log"
 }
 trap stop EXIT INT TERM
 if [ -n "$seconds" ]; then

@@ -23,16 +23,6 @@ recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"
 cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 chmod 755 "$work" "$work/rennlupe"
 
-start_sim() {
-  "$sim" --bind "$address" --cars 6 --rate 20 "$@" > "$work/sim.txt" 2>&1 &
-  sim_pid=$!
-  for ((i = 0; i < 100; i++)); do
-    grep -q listening "$work/sim.txt" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  fail "the stand-in game did not start"
-}
-
 case "$scenario" in
 track)
   start_sim

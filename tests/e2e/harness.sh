@@ -20,11 +20,29 @@ fail() {
   exit 1
 }
 
-# Ends the program as a user's SIGTERM does; its exit status is the result.
+# Starts the stand-in game on the run's address and waits until it listens, so
+# the program's first initialisation packet is not lost on a busy machine.
+start_sim() {
+  "$sim" --bind "$address" --cars 6 --rate 20 "$@" > "$work/sim.txt" 2>&1 &
+  sim_pid=$!
+  local i
+  for ((i = 0; i < 400; i++)); do
+    grep -q listening "$work/sim.txt" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  fail "the stand-in game did not start within 20 s"
+}
+
+# Ends the program as a user's SIGTERM does; its exit status is the result
+# (137 when it had to be killed because it did not end within 20 s).
 stop_program() {
   kill -TERM "$app_pid"
+  (sleep 20 && kill -KILL "$app_pid") > /dev/null 2>&1 &
+  local watchdog=$!
   wait "$app_pid"
   local status=$?
+  kill "$watchdog" 2>/dev/null
+  wait "$watchdog" 2>/dev/null
   app_pid=""
   return $status
 }
