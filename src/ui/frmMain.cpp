@@ -140,6 +140,22 @@ void frmMain::LoadWith(const StartOptions& options) {
     }
 }
 
+void frmMain::connectAsAsked(const StartOptions& options) {
+    if (!options.connect) {
+        return;
+    }
+    if (cmdConnect.enabled()) {
+        cmdConnect.click();
+        return;
+    }
+    // At start the send port holds the game's port, so the receive port is the cause.
+    const std::string reason =
+        txtRecvPort.text().empty()
+            ? std::string("the receive port is empty")
+            : "the receive port \"" + txtRecvPort.text() + "\" is the same as the send port";
+    StatusBar.show("Cannot connect: " + reason + ".");
+}
+
 bool frmMain::Unload() {
     bool saved = false;
     guarded("frmMain_Unload", [this, &saved] {

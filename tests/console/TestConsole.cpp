@@ -1,14 +1,18 @@
 #include "console/ConsoleOverlayLibrary.h"
-#include "console/ConsoleStatusWindow.h"
 #include "console/HeadlessOptions.h"
 
-#include "statusbar/ucStatusbar.h"
+#include "support/TemporaryFolder.h"
+#include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <cstdlib>
 #include <sstream>
+#include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace rennlupe::console {
@@ -28,15 +32,22 @@ TEST(HeadlessOptions, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
     }
 }
 
-TEST(ConsoleStatusWindow, PrintsWhatTheMessageLineShows) {
-    std::ostringstream out;
-    ConsoleStatusWindow window(out);
-    statusbar::ucStatusbar bar(window);
-    bar.Initialize(false, true);
-    bar.AddPanel(0, 100, 0, statusbar::ucStatusbar::kSpring, "Willkommen!");
-    bar.show("Connected to LFS S2 0.7F");
-    bar.show("");
-    EXPECT_EQ(out.str(), "status: Willkommen!\nstatus: Connected to LFS S2 0.7F\nstatus: \n");
+TEST(HeadlessProgram, SaysWhyThePortRuleKeepsConnectFromBeingClicked) {
+    for (const auto& [port, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"''", "the receive port is empty"},
+             {"29999", "the receive port \"29999\" is the same as the send port"}}) {
+        const support::TemporaryFolder folder;
+        const std::string out = folder.file("out.txt");
+        // Killed once it has spoken, so it saves no settings; 137 says it was still running.
+        const int status = std::system((RENNLUPE_PATH " --headless --connect --recv-port " + port +
+                                        " >" + out + " & for i in $(seq 200); do grep -q Cannot " +
+                                        out + " && break; sleep 0.05; done; kill -9 $!; wait $!")
+                                           .c_str());
+        EXPECT_EQ(WEXITSTATUS(status), 137);
+        EXPECT_EQ(support::TemporaryFolder::read(out),
+                  "status: " + std::string(ui::frmMain::kWelcome) +
+                      "\nstatus: Cannot connect: " + reason + ".\n");
+    }
 }
 
 TEST(ConsoleOverlayLibrary, PrintsTextAndPictureLines) {
