@@ -1,6 +1,6 @@
 #include "console/HeadlessOptions.h"
 
-#include <charconv>
+#include "bits/textToNumber.h"
 
 namespace rennlupe::console {
 
@@ -42,17 +42,13 @@ HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
         } else if (arg == "--password") {
             options.password = value();
         } else if (arg == "--keepalive-ms") {
-            const auto text = value();
-            if (text) {
-                int ms = 0;
-                const auto [end, failure] =
-                    std::from_chars(text->data(), text->data() + text->size(), ms);
-                if (failure != std::errc() || end != text->data() + text->size() || ms < 1 ||
-                    ms > 3600000) {
+            if (const auto text = value()) {
+                const auto ms = bits::readNumber(*text, {.low = 1, .high = 3600000});
+                if (ms) {
+                    options.keepAliveMs = static_cast<int>(*ms);
+                } else {
                     options.error =
                         "--keepalive-ms takes a number of milliseconds from 1 to 3600000";
-                } else {
-                    options.keepAliveMs = ms;
                 }
             }
         } else {

@@ -21,9 +21,7 @@ int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream&
     form.LoadWith(options);
     // Only the outermost loop acts on a signal: the flag ends run(), never a nested pump.
     loop.onSignals([&loop](int) { loop.quit(); });
-    if (options.connect) {
-        form.cmdConnect.click();
-    }
+    form.connectAsAsked(options);
     loop.run();
     return form.Unload() ? 0 : 1;
 }

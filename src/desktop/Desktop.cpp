@@ -19,9 +19,7 @@ Desktop::Desktop(Parts parts, MainWindow& window)
 void Desktop::start(const ui::StartOptions& options) {
     m_form.LoadWith(options);
     m_window.show();
-    if (options.connect) {
-        m_form.cmdConnect.click();
-    }
+    m_form.connectAsAsked(options);
 }
 
 }  // namespace rennlupe::desktop

@@ -10,7 +10,7 @@ struct StartOptions {
     std::optional<std::string> host;
     std::optional<std::string> recvPort;  // whole: the Connect click checks it
     std::optional<std::string> password;
-    bool connect = false;  // the front end clicks Connect once it is ready
+    bool connect = false;  // frmMain::connectAsAsked, once the front end is ready
     int keepAliveMs = 1000;
 };
 

