@@ -1,9 +1,9 @@
 #include "ui/frmMain.h"
 
 #include "bits/guardHandler.h"
-#include "insim/SendISI.h"
-#include "insim/SendMST.h"
-#include "insim/SendShortPacket.h"
+#include "insim/senders/SendISI.h"
+#include "insim/senders/SendMST.h"
+#include "insim/senders/SendShortPacket.h"
 #include "platform/files/programPaths.h"
 
 #include <charconv>
