@@ -1,10 +1,8 @@
 #include "desktop/QtLoop.h"
 
 #include "platform/eventloop/fenced.h"
-
+#include "platform/eventloop/notifierReadiness.h"
 #include "platform/eventloop/readiness.h"
-
-#include <poll.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -110,11 +108,10 @@ void QtLoop::quit() {
 }
 
 void QtLoop::updateNotifiers(const Watch& watch) {
-    const short events = platform::pollEventsFor(watch);
     // A failed connect may show only as an error, which Qt reports to readers.
-    watch.reader->setEnabled((events & POLLIN) != 0 ||
+    watch.reader->setEnabled(platform::waitsToRead(watch) ||
                              (watch.role == platform::SocketRole::Connecting && !watch.quiet));
-    watch.writer->setEnabled((events & POLLOUT) != 0);
+    watch.writer->setEnabled(platform::waitsToWrite(watch));
 }
 
 void QtLoop::retire(const Watch& watch) {
@@ -137,19 +134,7 @@ void QtLoop::activated(Descriptor descriptor, std::uint64_t serial) {
         return;
     }
     const std::shared_ptr<Watch> entry = found->second;
-    pollfd polled{static_cast<int>(descriptor), pollEventsFor(*entry), 0};
-    if (polled.events == 0 || ::poll(&polled, 1, 0) <= 0) {
-        updateNotifiers(*entry);
-        return;
-    }
-    const short revents = polled.revents;
-    // Closed without being unwatched: left out from now on, not polled in a spin.
-    if ((revents & POLLNVAL) != 0) {
-        entry->quiet = true;
-        updateNotifiers(*entry);
-        return;
-    }
-    const platform::ReadinessCodes ready = platform::readinessCodes(descriptor, *entry, revents);
+    const platform::ReadinessCodes ready = platform::readyNow(descriptor, *entry);
     for (std::size_t i = 0; i < ready.count; ++i) {
         if (!current(descriptor, entry)) {
             return;

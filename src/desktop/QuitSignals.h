@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/process/QuitSignalPipe.h"
+
 #include <QSocketNotifier>
 
 #include <functional>
@@ -7,8 +9,8 @@
 
 namespace rennlupe::desktop {
 
-// SIGINT and SIGTERM, turned into a call on the Qt loop: the handler only
-// writes a byte to a socket pair, whose notifier then runs onSignal.
+// SIGINT and SIGTERM, turned into a call on the Qt loop: the pipe's notifier
+// runs onSignal.
 class QuitSignals {
 public:
     explicit QuitSignals(std::function<void()> onSignal);
@@ -20,8 +22,7 @@ private:
     void received();
 
     std::function<void()> m_onSignal;
-    int m_readEnd = -1;
-    int m_writeEnd = -1;
+    platform::QuitSignalPipe m_pipe;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 

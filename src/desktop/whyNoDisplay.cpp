@@ -1,11 +1,9 @@
 #include "desktop/whyNoDisplay.h"
 
+#include "platform/process/runQuietChild.h"
+
 #include <QGuiApplication>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <cerrno>
 #include <cstdlib>
 
 namespace rennlupe::desktop {
@@ -17,17 +15,13 @@ const char* setVariable(const char* name) {
     return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-// In a child: exits 0 when Qt opens its window system; Qt aborts it otherwise.
-[[noreturn]] void tryWindowSystem() {
-    const int quiet = ::open("/dev/null", O_WRONLY);
-    if (quiet >= 0) {
-        ::dup2(quiet, STDERR_FILENO);
-    }
+// In a child: ends with 0 when Qt opens its window system; Qt aborts it otherwise.
+int tryWindowSystem() {
     static int argc = 1;
     static char name[] = "rennlupe";
     static char* argv[] = {name, nullptr};
     new QGuiApplication(argc, argv);  // never freed: the child ends at once
-    ::_exit(0);
+    return 0;
 }
 
 }  // namespace
@@ -38,17 +32,9 @@ std::optional<std::string> whyNoDisplay() {
         setVariable("WAYLAND_DISPLAY") == nullptr) {
         return "no display found (DISPLAY is not set)";
     }
-    const pid_t child = ::fork();
-    if (child < 0) {
-        return std::nullopt;  // no way to try first: let Qt try
-    }
-    if (child == 0) {
-        tryWindowSystem();
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+    // Without a child to try in, Qt tries for itself.
+    const std::optional<int> tried = platform::runQuietChild(tryWindowSystem);
+    if (!tried || *tried == 0) {
         return std::nullopt;
     }
     return display != nullptr ? "the display \"" + std::string(display) + "\" cannot be opened"

@@ -2,9 +2,9 @@
 
 #include "bits/guardHandler.h"
 #include "bits/textToNumber.h"
-#include "insim/SendISI.h"
-#include "insim/SendMST.h"
-#include "insim/SendShortPacket.h"
+#include "insim/senders/SendISI.h"
+#include "insim/senders/SendMST.h"
+#include "insim/senders/SendShortPacket.h"
 #include "platform/files/programPaths.h"
 
 #include <functional>

@@ -1,10 +1,8 @@
 #include "support/gameLoopbackAddress.h"
+#include "support/runCommand.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <string>
 
 namespace rennlupe::tools {
@@ -19,16 +17,8 @@ struct ToolRun {
 // the end; every run here stops by itself.
 ToolRun runTool(const std::string& options) {
     ToolRun run;
-    FILE* pipe = ::popen((std::string(INSIM_SIM_PATH) + " " + options + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 512> chunk{};
-    while (std::fgets(chunk.data(), static_cast<int>(chunk.size()), pipe) != nullptr) {
-        run.output += chunk.data();
-    }
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitCode =
+        support::runCommand(std::string(INSIM_SIM_PATH) + " " + options + " 2>&1", run.output);
     return run;
 }
 

@@ -1,8 +1,8 @@
-#include "insim/SendISI.h"
+#include "insim/senders/SendISI.h"
 
 #include "bits/Overflow.h"
 #include "insim/IsiRecord.h"
-#include "insim/OutgoingPacket.h"
+#include "insim/senders/OutgoingPacket.h"
 #include "insim/Windows1252.h"
 
 namespace rennlupe::insim {

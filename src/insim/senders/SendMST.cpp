@@ -1,7 +1,7 @@
-#include "insim/SendMST.h"
+#include "insim/senders/SendMST.h"
 
 #include "insim/MstRecord.h"
-#include "insim/OutgoingPacket.h"
+#include "insim/senders/OutgoingPacket.h"
 #include "insim/Windows1252.h"
 
 namespace rennlupe::insim {

@@ -1,6 +1,6 @@
-#include "insim/SendShortPacket.h"
+#include "insim/senders/SendShortPacket.h"
 
-#include "insim/OutgoingPacket.h"
+#include "insim/senders/OutgoingPacket.h"
 #include "insim/ShortPacketRecord.h"
 
 namespace rennlupe::insim {
