@@ -1,13 +1,12 @@
 #include "console/ConsoleOverlayLibrary.h"
 #include "console/HeadlessOptions.h"
 
+#include "support/runCommand.h"
 #include "support/TemporaryFolder.h"
 #include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -39,11 +38,13 @@ TEST(HeadlessProgram, SaysWhyThePortRuleKeepsConnectFromBeingClicked) {
         const support::TemporaryFolder folder;
         const std::string out = folder.file("out.txt");
         // Killed once it has spoken, so it saves no settings; 137 says it was still running.
-        const int status = std::system((RENNLUPE_PATH " --headless --connect --recv-port " + port +
-                                        " >" + out + " & for i in $(seq 200); do grep -q Cannot " +
-                                        out + " && break; sleep 0.05; done; kill -9 $!; wait $!")
-                                           .c_str());
-        EXPECT_EQ(WEXITSTATUS(status), 137);
+        std::string ignored;
+        EXPECT_EQ(
+            support::runCommand(RENNLUPE_PATH " --headless --connect --recv-port " + port + " >" +
+                                    out + " & for i in $(seq 200); do grep -q Cannot " + out +
+                                    " && break; sleep 0.05; done; kill -9 $!; wait $!",
+                                ignored),
+            137);
         EXPECT_EQ(support::TemporaryFolder::read(out),
                   "status: " + std::string(ui::frmMain::kWelcome) +
                       "\nstatus: Cannot connect: " + reason + ".\n");
