@@ -1,7 +1,9 @@
-#include "bits/Overflow.h"
+#include "insim/classifyPacket.h"
 #include "insim/GaugeRecord.h"
+#include "insim/IsiRecord.h"
 #include "insim/MciRecord.h"
 #include "insim/NplRecord.h"
+#include "insim/ShortPacketRecord.h"
 #include "insim/StaRecord.h"
 #include "insim/VerRecord.h"
 
@@ -10,165 +12,146 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <numeric>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace rennlupe::insim {
 namespace {
 
+using namespace std::string_view_literals;
 using support::bytesOf;
-// Datagrams of exactly their length on the heap, so a read past one is caught.
-using support::packetOf;
-using support::putText;
+using Bytes = std::vector<std::uint8_t>;
+
+// Byte i of the datagram holds i, so each field reads as its own offset. The
+// datagrams are exactly their length on the heap, so a read past one is caught.
+Bytes counting(std::size_t size) {
+    Bytes bytes(size);
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return bytes;
+}
 
 template <std::size_t N>
-std::array<std::uint8_t, N> text(std::string_view value) {
+std::array<std::uint8_t, N> from(std::uint8_t first) {
     std::array<std::uint8_t, N> out{};
-    std::copy(value.begin(), value.end(), out.begin());
+    std::iota(out.begin(), out.end(), first);
     return out;
 }
 
-TEST(VerRecord, ReadsVersionAndProduct) {
-    auto bytes = packetOf("VER", VerRecord::kSize);
-    putText(bytes, 4, "1.2");
-    putText(bytes, 12, "ABCDEF");
-    const VerRecord ver = VerRecord::read(bytes);
-    EXPECT_EQ(ver.Version, text<8>("1.2"));
-    EXPECT_EQ(ver.Product, text<6>("ABCDEF"));
+template <typename Record, typename... Flags>
+Bytes rewritten(const Bytes& bytes, Flags... flags) {
+    const auto out = Record::read(bytes).write(flags...);
+    return {out.begin(), out.end()};
 }
 
-TEST(StaRecord, ReadsEachFieldAtItsOffset) {
-    auto bytes = packetOf("STA", StaRecord::kSize);
-    for (std::size_t i = 3; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<std::uint8_t>(i);
+// The first three bytes exactly, byte 3 unread; anything else is a gauge packet.
+TEST(ClassifyPacket, KnowsTheSixIdentifiersExactly) {
+    using Case = std::pair<std::string_view, PacketKind>;
+    for (const auto& [datagram, kind] :
+         {Case{"VER\0"sv, PacketKind::VER}, Case{"RST\0"sv, PacketKind::RST},
+          Case{"STA", PacketKind::STA}, Case{"NPL\0\x05"sv, PacketKind::NPL},
+          Case{"MCI\0"sv, PacketKind::MCI}, Case{"ACK\0"sv, PacketKind::ACK},
+          Case{"VERX", PacketKind::VER}, Case{"sta", PacketKind::Gauge},
+          Case{"Sta", PacketKind::Gauge}, Case{"ST", PacketKind::Gauge},
+          Case{"", PacketKind::Gauge}, Case{"XYZ\0"sv, PacketKind::Gauge},
+          Case{" VER", PacketKind::Gauge}, Case{"\0STA"sv, PacketKind::Gauge},
+          Case{"MC\0I"sv, PacketKind::Gauge}}) {
+        EXPECT_EQ(classifyPacket(support::bytesOf(datagram)), kind) << datagram;
     }
-    const StaRecord sta = StaRecord::read(bytes);
-    EXPECT_EQ(sta.InGameCam, 10);
-    EXPECT_EQ(sta.ViewPlayer, 11);
-    EXPECT_EQ(sta.NumPlayers, 12);
-    EXPECT_EQ(sta.RaceInProgress, 15);
-    EXPECT_EQ(sta.QualMins, 16);
-    EXPECT_EQ(sta.Laps, 17);
-    EXPECT_EQ(sta.Track, (std::array<std::uint8_t, 6>{20, 21, 22, 23, 24, 25}));
-    EXPECT_EQ(sta.Weather, 26);
-    EXPECT_EQ(sta.Wind, 27);
+    EXPECT_EQ(classifyPacket(std::vector<std::uint8_t>(1025, 0)), PacketKind::Gauge);
 }
 
-TEST(StaRecord, AShortDatagramReadsAsPaddedWithZeros) {
+TEST(Records, ReadEachFieldAtItsOffset) {
+    const VerRecord ver = VerRecord::read(counting(VerRecord::kSize));
+    EXPECT_EQ(ver.Version, from<8>(4));
+    EXPECT_EQ(ver.Product, from<6>(12));
+
+    const StaRecord sta = StaRecord::read(counting(StaRecord::kSize));
+    EXPECT_EQ(std::tuple(sta.InGameCam, sta.ViewPlayer, sta.NumPlayers, sta.RaceInProgress,
+                         sta.QualMins, sta.Laps, sta.Weather, sta.Wind),
+              std::tuple(10, 11, 12, 15, 16, 17, 26, 27));
+    EXPECT_EQ(sta.Track, from<6>(20));
+
+    const NplRecord npl = NplRecord::read(counting(NplRecord::kSize));
+    EXPECT_EQ(npl.PlayerName, from<24>(28));
+    EXPECT_EQ(npl.SecondName, from<32>(60));
+    EXPECT_EQ(std::tuple(npl.UniqueId, npl.PlayerNumber), std::tuple(95, 96));
+
+    EXPECT_EQ(GaugeRecord::read(counting(GaugeRecord::kSize)).ShiftIndicator, 8);
+    const ShortPacketRecord answer = ShortPacketRecord::read(counting(8));
+    EXPECT_EQ(std::tuple(answer.Parameter1, answer.Parameter2, answer.Parameter3),
+              std::tuple(4, 5, 6));
+
+    // Node: the low byte and five bits of the high byte; bits 6 to 8 are flags.
+    const MciRecord mci = MciRecord::read(counting(MciRecord::kSize));
+    EXPECT_EQ(std::tuple(mci.NumNodes(), mci.FinishNode(), mci.NumPlayers, mci.FirstCar),
+              std::tuple(0x0504, 0x0706, 8, 9));
+    const std::array<int, 8> nodes = {3340, 1316, 7484, 5460, 3436, 1412, 7580, 5556};
+    for (std::size_t k = 0; k < 8; ++k) {
+        const int car = 12 + 24 * static_cast<int>(k);
+        EXPECT_EQ(std::tuple(mci.Cars[k].Node, mci.Cars[k].Lap, mci.Cars[k].PlayerId),
+                  std::tuple(nodes[k], car + 2, car + 3))
+            << "car " << k;
+    }
+
+    // The game's side of the program's login: the port low byte first.
+    const IsiRecord isi = IsiRecord::read(counting(IsiRecord::kSize));
+    EXPECT_EQ(std::tuple(isi.Port, isi.Flags), std::tuple(0x0504, 6));
+    EXPECT_EQ(isi.Admin, from<16>(8));
+}
+
+// What the stand-in game writes reads back to the same bytes.
+TEST(Records, WriteWhatTheyRead) {
+    const auto ver = support::verPacket("S2", "0.7F");
+    EXPECT_EQ(rewritten<VerRecord>(ver), ver);
+    const auto sta = support::staPacket({1, 2, 3, 4, 5, 6, "BL1", 7, 8});
+    EXPECT_EQ(rewritten<StaRecord>(sta), sta);
+    const auto npl = support::nplPacket(4, 17, "Max", "Team");
+    EXPECT_EQ(rewritten<NplRecord>(npl), npl);
+    // The flags go into the node's high byte, outside its five node bits.
+    const auto mci = support::mciPacket(12, 8, 150,
+                                        {{.plid = 9, .node = 564, .lap = 3},
+                                         {},
+                                         {.plid = 1, .node = 2, .lap = 4},
+                                         {.plid = 12, .node = 8191, .lap = 30, .flags = 0xE0}},
+                                        400);
+    EXPECT_EQ(rewritten<MciRecord>(mci, std::array<std::uint8_t, 8>{0, 0, 0, 0xE0}), mci);
+
+    Bytes gauge(GaugeRecord::kSize, 0);
+    gauge[0] = 4;
+    gauge[1] = 3;
+    gauge[2] = 2;
+    gauge[3] = 1;
+    gauge[8] = 1;
+    const auto gaugeBytes = GaugeRecord{.Time = 0x01020304, .ShiftIndicator = 1}.write();
+    EXPECT_EQ(Bytes(gaugeBytes.begin(), gaugeBytes.end()), gauge);
+
+    const auto answer = ShortPacketRecord{.Parameter1 = 5, .Parameter2 = 6, .Parameter3 = 7};
+    const auto answerBytes = answer.write("NPL");
+    EXPECT_EQ(Bytes(answerBytes.begin(), answerBytes.end()), bytesOf("NPL\0\x05\x06\x07\0"sv));
+}
+
+TEST(Records, AShortDatagramReadsAsPaddedWithZeros) {
     const StaRecord sta = StaRecord::read(bytesOf("STA"));
-    EXPECT_EQ(sta.InGameCam, 0);
-    EXPECT_EQ(sta.ViewPlayer, 0);
-    EXPECT_EQ(sta.NumPlayers, 0);
-    EXPECT_EQ(sta.Laps, 0);
-    EXPECT_EQ(sta.Track, (std::array<std::uint8_t, 6>{}));
-    EXPECT_EQ(sta.Wind, 0);
+    EXPECT_EQ(std::tuple(sta.InGameCam, sta.NumPlayers, sta.Laps, sta.Wind),
+              std::tuple(0, 0, 0, 0));
+    auto cut = support::packetOf("STA", 22);  // cut inside the track name
+    support::putText(cut, 20, "BL");
+    EXPECT_EQ(StaRecord::read(cut).Track, (std::array<std::uint8_t, 6>{'B', 'L'}));
 
-    // Cut inside the track name: what is there is read, the rest is zero.
-    auto cut = packetOf("STA", 22);
-    putText(cut, 20, "BL");
-    EXPECT_EQ(StaRecord::read(cut).Track, text<6>("BL"));
-}
-
-TEST(NplRecord, ReadsNamesIdAndPlayerNumber) {
-    auto bytes = packetOf("NPL", NplRecord::kSize);
-    putText(bytes, 28, "Max");
-    putText(bytes, 60, "Team");
-    bytes[95] = 17;
-    bytes[96] = 4;
-    const NplRecord npl = NplRecord::read(bytes);
-    EXPECT_EQ(npl.PlayerName, text<24>("Max"));
-    EXPECT_EQ(npl.SecondName, text<32>("Team"));
-    EXPECT_EQ(npl.UniqueId, 17);
-    EXPECT_EQ(npl.PlayerNumber, 4);
-}
-
-TEST(MciRecord, ReadsHeaderAndEightCarsWithoutTheirNodeFlags) {
-    auto bytes = packetOf("MCI", MciRecord::kSize);
-    bytes[4] = 0x10;  // NumNodes 0x0210 = 528
-    bytes[5] = 0x02;
-    bytes[6] = 0x2C;  // FinishNode 300
-    bytes[7] = 0x01;
-    bytes[8] = 9;
-    bytes[9] = 8;
-    for (std::size_t k = 0; k < 8; ++k) {
-        const std::size_t car = 12 + 24 * k;
-        bytes[car] = static_cast<std::uint8_t>(k);
-        bytes[car + 1] = static_cast<std::uint8_t>(0xE0 | k);  // flag bits set
-        bytes[car + 2] = static_cast<std::uint8_t>(k + 1);
-        bytes[car + 3] = static_cast<std::uint8_t>(k + 20);
-        std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(car + 4), 20, 0xFF);
-    }
-    const MciRecord mci = MciRecord::read(bytes);
-    EXPECT_EQ(mci.NumNodes(), 528);
-    EXPECT_EQ(mci.FinishNode(), 300);
-    EXPECT_EQ(mci.NumPlayers, 9);
-    EXPECT_EQ(mci.FirstCar, 8);
-    for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(mci.Cars[k].Node, static_cast<int>(k * 256 + k)) << "car " << k;
-        EXPECT_EQ(mci.Cars[k].Lap, k + 1) << "car " << k;
-        EXPECT_EQ(mci.Cars[k].PlayerId, k + 20) << "car " << k;
-    }
-}
-
-TEST(MciRecord, NodeIsFiveBitsOfTheHighByteAndTheLowByte) {
-    auto bytes = packetOf("MCI", MciRecord::kSize);
-    bytes[12] = 0x34;
-    bytes[13] = 0xE2;
-    bytes[12 + 24] = 0xFF;
-    bytes[13 + 24] = 0xFF;
-    const MciRecord mci = MciRecord::read(bytes);
-    EXPECT_EQ(mci.Cars[0].Node, 564);
-    EXPECT_EQ(mci.Cars[1].Node, 8191);
-}
-
-TEST(MciRecord, SixteenBitFieldsOverflowOnlyWhenFormed) {
-    auto bytes = packetOf("MCI", MciRecord::kSize);
-    bytes[5] = 0x80;
-    bytes[6] = 0xFF;
-    bytes[7] = 0x7F;
-    bytes[8] = 3;
-    bytes[15] = 7;                                 // car 0 PlayerId
-    const MciRecord mci = MciRecord::read(bytes);  // reading never fails
-    EXPECT_EQ(mci.NumPlayers, 3);
-    EXPECT_EQ(mci.Cars[0].PlayerId, 7);
-    EXPECT_THROW((void)mci.NumNodes(), bits::Overflow);
-    EXPECT_EQ(mci.FinishNode(), 32767);
-
-    bytes[7] = 0xC0;
-    EXPECT_THROW((void)MciRecord::read(bytes).FinishNode(), bits::Overflow);
-}
-
-TEST(MciRecord, ACutDatagramReadsItsMissingCarsAsEmpty) {
-    auto bytes = packetOf("MCI", 12 + 24 + 3);  // car 1 cut after its lap byte
-    bytes[8] = 2;
-    bytes[15] = 5;
-    bytes[12 + 24 + 2] = 4;
-    const MciRecord mci = MciRecord::read(bytes);
-    EXPECT_EQ(mci.Cars[0].PlayerId, 5);
-    EXPECT_EQ(mci.Cars[1].Lap, 4);
-    EXPECT_EQ(mci.Cars[1].PlayerId, 0);
-    for (std::size_t k = 2; k < 8; ++k) {
-        EXPECT_EQ(mci.Cars[k].PlayerId, 0);
-        EXPECT_EQ(mci.Cars[k].Node, 0);
-    }
+    auto mciBytes = support::packetOf("MCI", 12 + 24 + 3);  // car 1 cut after its lap byte
+    mciBytes[15] = 5;
+    mciBytes[12 + 24 + 2] = 4;
+    const MciRecord mci = MciRecord::read(mciBytes);
+    EXPECT_EQ(std::tuple(mci.Cars[0].PlayerId, mci.Cars[1].Lap, mci.Cars[1].PlayerId),
+              std::tuple(5, 4, 0));
+    EXPECT_EQ(mci.Cars[7].Node, 0);
     EXPECT_EQ(MciRecord::read(bytesOf("MCI")).NumNodes(), 0);
-}
-
-TEST(GaugeRecord, TakesOnlyTheShiftIndicator) {
-    std::vector<std::uint8_t> bytes(GaugeRecord::kSize, 0xFF);
-    bytes[8] = 1;
-    EXPECT_EQ(GaugeRecord::read(bytes).ShiftIndicator, 1);
-    EXPECT_EQ(GaugeRecord::read(std::vector<std::uint8_t>(1025, 0)).ShiftIndicator, 0);
     EXPECT_EQ(GaugeRecord::read(bytesOf("XYZ")).ShiftIndicator, 0);
-    // Bytes after the record are ignored.
-    std::vector<std::uint8_t> longer(500, 0);
-    longer[8] = 2;
-    longer[200] = 1;
-    EXPECT_EQ(GaugeRecord::read(longer).ShiftIndicator, 2);
 }
 
 }  // namespace
