@@ -29,6 +29,7 @@ public:
     void placeExecutable(std::string path) { m_executable = std::move(path); }
     // The user's configuration folder as if the environment named this one ("": none).
     void placeConfigurationFolder(std::string folder) { m_configuration = std::move(folder); }
+    bool failed() const noexcept { return m_failed; }
 
     std::string executablePath() const override {
         return m_executable.empty() ? m_real.executablePath() : m_executable;
@@ -37,29 +38,40 @@ public:
     std::string configurationFolder() const override {
         return m_configuration.value_or(m_real.configurationFolder());
     }
-    std::optional<std::string> read(const std::string& path) const override;
+    std::optional<std::string> read(const std::string& path) const override {
+        return m_real.read(path);
+    }
     bool exists(const std::string& path) const override { return m_real.exists(path); }
-    std::string resolveLinks(const std::string& path) const override;
-    bool isWritableFile(const std::string& path) const override;
-    bool isWritableFolder(const std::string& folder) const override;
-
-    bool createFolders(const std::string& folder) override;
-
+    std::string resolveLinks(const std::string& path) const override {
+        return m_real.resolveLinks(path);
+    }
+    bool isWritableFile(const std::string& path) const override {
+        return m_real.isWritableFile(path);
+    }
+    bool isWritableFolder(const std::string& folder) const override {
+        return m_real.isWritableFolder(folder);
+    }
+    bool createFolders(const std::string& folder) override {
+        return !failsNow(Step::CreateFolders) && m_real.createFolders(folder);
+    }
     std::optional<std::string> createTemporaryBeside(const std::string& target) override;
     bool overwrite(const std::string& path, std::string_view bytes) override;
-    bool flush(const std::string& path) override;
-    bool copyPermissions(const std::string& from, const std::string& to) override;
-    bool rename(const std::string& from, const std::string& to) override;
+    bool flush(const std::string& path) override {
+        return !failsNow(Step::Flush) && m_real.flush(path);
+    }
+    bool copyPermissions(const std::string& from, const std::string& to) override {
+        return !failsNow(Step::CopyPermissions) && m_real.copyPermissions(from, to);
+    }
+    bool rename(const std::string& from, const std::string& to) override {
+        return !failsNow(Step::Rename) && m_real.rename(from, to);
+    }
     bool remove(const std::string& path) override { return m_real.remove(path); }
 
-    bool failed() const noexcept { return m_failed; }
-
 private:
-    bool failsNow(Step step);
+    bool failsNow(Step step) { return step == m_failAt && !std::exchange(m_failed, true); }
 
     std::string m_executable;
     std::optional<std::string> m_configuration;
-
     platform::PosixFiles m_real;
     Step m_failAt;
     bool m_failed = false;

@@ -10,7 +10,6 @@ public:
     explicit ManualClock(double secondsSinceMidnight = 0.0);
 
     double secondsSinceMidnight() const override { return m_seconds; }
-    void set(double secondsSinceMidnight) { m_seconds = secondsSinceMidnight; }
     void advance(double seconds) { m_seconds += seconds; }
 
 private:

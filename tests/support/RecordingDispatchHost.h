@@ -36,11 +36,17 @@ public:
     bits::MessageLine& messageLine() override { return line; }
 
     void SendShortPacket(std::string_view id, std::uint8_t p1, std::uint8_t p2,
-                         std::uint8_t p3) override;
+                         std::uint8_t p3) override {
+        sender.send(id, p1, p2, p3);
+    }
     void TextInDX(std::string_view text) override;
-    void GrafikInDXZeigen(std::string_view file) override;
-    void GrafikInDXVerbergen(std::string_view file) override;
-    void Neustart() override;
+    void GrafikInDXZeigen(std::string_view file) override {
+        calls.push_back("GrafikInDXZeigen:" + std::string(file));
+    }
+    void GrafikInDXVerbergen(std::string_view file) override {
+        calls.push_back("GrafikInDXVerbergen:" + std::string(file));
+    }
+    void Neustart() override { calls.emplace_back("Neustart"); }
     void pump() override;
 
     // Forgets what was recorded, so a long run stays small.
@@ -60,18 +66,18 @@ public:
     int deepestPump = 0;
 
 private:
-    controls::CommandButton m_cmdConnect;
-    controls::TextBox m_txtSend;
-    controls::CommandButton m_cmdSend;
-    controls::ListBox m_List1;
-    controls::Label m_lblLap;
-    controls::Label m_Label3;
-    controls::Label m_lblGezeigterFahrer;
-    controls::Label m_lblMeineID;
-    controls::CommandButton m_cmdStartRaceTracker;
-    controls::Label m_lblStreckennodes;
-    controls::Label m_Label5;
-    controls::CheckBox m_Check1;
+    controls::CommandButton m_cmdConnect{"cmdConnect", "Connect"};
+    controls::TextBox m_txtSend{"txtSend", "", 63};
+    controls::CommandButton m_cmdSend{"cmdSend", "Send"};
+    controls::ListBox m_List1{"List1"};
+    controls::Label m_lblLap{"lblLap", "Label1"};
+    controls::Label m_Label3{"Label3", "Label3"};
+    controls::Label m_lblGezeigterFahrer{"lblGezeigterFahrer", "AA"};
+    controls::Label m_lblMeineID{"lblMeineID", "35"};
+    controls::CommandButton m_cmdStartRaceTracker{"cmdStartRaceTracker", "Racetracker starten"};
+    controls::Label m_lblStreckennodes{"lblStreckennodes", "Label1"};
+    controls::Label m_Label5{"Label5", "Label5"};
+    controls::CheckBox m_Check1{"Check1", "Informationen abrufen", controls::CheckBox::kChecked};
     std::int32_t m_lngTimer = 0;
 };
 

@@ -15,7 +15,7 @@ public:
 
     const std::vector<std::string>& messages() const noexcept { return m_messages; }
     // The text standing on the line now: the last message, or "" if none.
-    std::string current() const;
+    std::string current() const { return m_messages.empty() ? std::string() : m_messages.back(); }
 
 private:
     std::vector<std::string> m_messages;

@@ -2,23 +2,10 @@
 
 #include "bits/Error.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace rennlupe::support {
-
-namespace {
-
-std::string hex(std::int32_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    auto bits = static_cast<std::uint32_t>(value);
-    std::string text(8, '0');
-    for (auto digit = text.rbegin(); digit != text.rend(); ++digit, bits >>= 4U) {
-        *digit = kDigits[bits & 0xFU];
-    }
-    return "0x" + text;
-}
-
-}  // namespace
 
 void RecordingOverlayLibrary::record(std::string call) {
     if (missing) {
@@ -32,10 +19,11 @@ void RecordingOverlayLibrary::GPML_SetTextMultilineData(std::int16_t x, std::int
                                                         std::int32_t zero, std::uint8_t size,
                                                         std::int32_t allBits, std::int32_t width,
                                                         std::int32_t height, std::uint8_t one) {
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, "0x%08X %d %d %d %d %d %d",
+                  static_cast<unsigned>(colour), zero, size, allBits, width, height, one);
     record("GPML_SetTextMultilineData " + std::to_string(x) + " " + std::to_string(y) + " [" +
-           std::string(text) + "] " + hex(colour) + " " + std::to_string(zero) + " " +
-           std::to_string(size) + " " + std::to_string(allBits) + " " + std::to_string(width) +
-           " " + std::to_string(height) + " " + std::to_string(one));
+           std::string(text) + "] " + numbers);
 }
 
 void RecordingOverlayLibrary::GPML_ShowText(std::int32_t show) {

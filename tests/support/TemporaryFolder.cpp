@@ -1,24 +1,21 @@
 #include "support/TemporaryFolder.h"
 
+#include <stdlib.h>
+
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 #include <system_error>
 
 namespace rennlupe::support {
 
 TemporaryFolder::TemporaryFolder() {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate =
-            std::filesystem::temp_directory_path() / ("rennlupe-test-" + std::to_string(random()));
-        if (std::filesystem::create_directory(candidate)) {
-            m_path = std::move(candidate);
-            return;
-        }
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "rennlupe-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("no temporary folder");
     }
-    throw std::runtime_error("no temporary folder");
+    m_path = pattern;
 }
 
 TemporaryFolder::~TemporaryFolder() {
@@ -37,8 +34,7 @@ std::string TemporaryFolder::read(const std::filesystem::path& file) {
 }
 
 void TemporaryFolder::write(const std::filesystem::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 }  // namespace rennlupe::support

@@ -15,16 +15,21 @@ TEST(RaceSimulation, OneTwoOrThreePacketsPerSetByTheNumberOfCars) {
         RaceSimulation race(cars, 5, 10, 1);
         const auto set = race.nextSet();
         ASSERT_EQ(set.size(), packets) << cars;
-        int carsSeen = 0;
         for (std::size_t p = 0; p < set.size(); ++p) {
             const auto mci = insim::MciRecord::read(set[p]);
             EXPECT_EQ(mci.FirstCar, 8 * p);
             EXPECT_EQ(mci.NumPlayers, cars);
-            for (const auto& car : mci.Cars) {
-                carsSeen += car.PlayerId != 0 ? 1 : 0;
+            EXPECT_EQ(mci.NumNodes(), RaceSimulation::kNumNodes);
+            EXPECT_EQ(mci.FinishNode(), RaceSimulation::kFinishNode);
+            for (std::size_t k = 0; k < mci.Cars.size(); ++k) {
+                const int car = mci.FirstCar + static_cast<int>(k);
+                EXPECT_EQ(mci.Cars[k].PlayerId, car < cars ? car + 1 : 0) << car;
+                if (car < cars) {
+                    EXPECT_EQ(mci.Cars[k].Node, race.node(car));
+                    EXPECT_EQ(mci.Cars[k].Lap, race.lap(car));
+                }
             }
         }
-        EXPECT_EQ(carsSeen, cars);
     }
 }
 
@@ -39,6 +44,9 @@ TEST(RaceSimulation, LapsChangeAtTheFinishNodeAndTheRaceEndsAfterItsLaps) {
                 flags.insert(packet[insim::MciRecord::kCarsOffset + insim::MciCar::kSize * k +
                                     insim::MciCar::kNodeHighOffset] &
                              0xE0U);
+                // The flag bits leave the node as it is.
+                EXPECT_EQ(insim::MciRecord::read(packet).Cars[k].Node,
+                          race.node(static_cast<int>(k)));
             }
         }
         ++sets;
