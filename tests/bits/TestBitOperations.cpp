@@ -22,20 +22,6 @@ TEST(Decimal, WordsAreLittleEndianFromByteFour) {
     EXPECT_THROW((void)d.word(3), IndexOutOfRange);
 }
 
-TEST(Decimal, ReadsAsItsScaledSignedInteger) {
-    EXPECT_DOUBLE_EQ(Decimal::fromParts(1, 0, 0).toDouble(), 1.0);
-    EXPECT_DOUBLE_EQ(Decimal::fromParts(0, 1, 0).toDouble(), 4294967296.0);
-    EXPECT_DOUBLE_EQ(Decimal::fromParts(0, 0, 1).toDouble(), 18446744073709551616.0);
-    EXPECT_DOUBLE_EQ(Decimal::fromParts(12345, 0, 0, 2).toDouble(), 123.45);
-    EXPECT_DOUBLE_EQ(Decimal::fromParts(7, 0, 0, 0, true).toDouble(), -7.0);
-
-    // A record with a scale beyond the usual 28 still converts.
-    Decimal::Bytes odd{};
-    odd[2] = 200;
-    odd[4] = 1;
-    EXPECT_GT(Decimal(odd).toDouble(), 0.0);
-}
-
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
 
 // Bit numbers 0 and 33 are run against 0 and -1 both: a shift past the width

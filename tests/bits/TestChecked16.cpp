@@ -2,9 +2,7 @@
 #include "bits/guardHandler.h"
 
 #include "bits/IndexOutOfRange.h"
-#include "bits/InvalidArgument.h"
 #include "bits/Overflow.h"
-#include "bits/TypeMismatch.h"
 #include "support/RecordingMessageLine.h"
 
 #include <gtest/gtest.h>
@@ -30,19 +28,6 @@ TEST(Checked16, ThrowsOverflowInsteadOfWrapping) {
     EXPECT_EQ(checked16::fromBytes(0x34, 0x02), 564);
     EXPECT_EQ(checked16::fromBytes(0xFF, 0x7F), 32767);
     EXPECT_THROW((void)checked16::fromBytes(0x00, 0x80), Overflow);
-}
-
-TEST(Errors, CarryTheNumbersAndTextsUsersSee) {
-    const Overflow overflow;
-    EXPECT_EQ(overflow.number(), 6);
-    EXPECT_EQ(overflow.description(), "Overflow");
-    EXPECT_STREQ(overflow.what(), "Overflow");
-    EXPECT_EQ(IndexOutOfRange().number(), 9);
-    EXPECT_EQ(IndexOutOfRange().description(), "Subscript out of range");
-    EXPECT_EQ(TypeMismatch().number(), 13);
-    EXPECT_EQ(TypeMismatch().description(), "Type mismatch");
-    EXPECT_EQ(InvalidArgument().number(), 5);
-    EXPECT_EQ(InvalidArgument().description(), "Invalid procedure call or argument");
 }
 
 TEST(GuardHandler, AFailureEndsTheHandlerAndIsReportedWithItsNumber) {

@@ -244,17 +244,6 @@ TEST(OkSocketStream, AClientConnectsSendsAndSeesThePeerClose) {
     EXPECT_TRUE(h.line.messages().empty());
 }
 
-TEST(OkSocketErrors, CodesReadAsTheirTexts) {
-    for (const auto& [code, text] : {std::pair{10060, "request timed out"},
-                                     {10062, "unknown error: 10062"},
-                                     {10048, "address in use"},
-                                     {10004, "interrupted function call"},
-                                     {11004, "valid name - no data record of requested type"},
-                                     {0, "unknown error: 0"}}) {
-        EXPECT_EQ(okSocket::SocketErrorText(code), text);
-    }
-}
-
 TEST(OkSocketErrors, AFailureIsReportedAndGivesNoSocket) {
     for (const std::int32_t protocol : {okSocket::kUdp, okSocket::kTcp}) {
         Harness h(protocol);

@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace rennlupe::settings {
@@ -109,21 +108,6 @@ TEST_F(SettingsTest, ASaveKeepsPermissionsAndSymbolicLinks) {
     fs::permissions(target, fs::perms::owner_read);
     EXPECT_EQ(errorNumberOf(settings, "Farbe", "1", file), 5);
     EXPECT_EQ(TemporaryFolder::read(target), "[Positionen]\nFarbe=300\r\n");
-}
-
-TEST_F(SettingsTest, GarbageAndHugeFilesReadWithoutHarm) {
-    std::mt19937 random(6);
-    std::string garbage(1 << 16, '\0');
-    std::generate(garbage.begin(), garbage.end(), [&] { return static_cast<char>(random()); });
-    TemporaryFolder::write(file, garbage);
-    EXPECT_LE(read("Farbe").size(), 254U);
-    settings.WriteSetting(kSection, "Farbe", "42", file);
-    EXPECT_EQ(read("Farbe"), "42");
-
-    TemporaryFolder::write(file, "[Positionen]\r\nX position=" + std::string(10'000'000, '9') +
-                                     std::string("\r\nFarbe=\0005\r\n", 12));
-    EXPECT_EQ(read("X position"), std::string(254, '9'));
-    EXPECT_EQ(read("Farbe"), "");  // cut at the zero
 }
 
 TEST_F(SettingsTest, AFailureAtAnyStepLeavesTheOldFile) {
