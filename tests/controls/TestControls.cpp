@@ -1,6 +1,5 @@
 #include "controls/CheckBox.h"
 #include "controls/CommandButton.h"
-#include "controls/makeLabelArray.h"
 #include "controls/Slider.h"
 #include "controls/TextBox.h"
 #include "controls/Timer.h"
@@ -73,13 +72,6 @@ TEST(Controls, RaiseTheirEventsOnlyWhenTheyCan) {
     EXPECT_TRUE(slider.validate());
     EXPECT_EQ(events, (std::vector<std::string>{"scroll 40", "scroll 1000", "validate"}));
     EXPECT_EQ(slider.value(), 0);
-}
-
-TEST(LabelArray, NamesEachLabelByItsIndex) {
-    const auto labels = makeLabelArray<20>("lblUID", "0");
-    EXPECT_EQ(labels[0].name(), "lblUID(0)");
-    EXPECT_EQ(labels[19].name(), "lblUID(19)");
-    EXPECT_EQ(labels[7].caption(), "0");
 }
 
 }  // namespace

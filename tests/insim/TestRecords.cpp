@@ -42,12 +42,6 @@ std::array<std::uint8_t, N> from(std::uint8_t first) {
     return out;
 }
 
-template <typename Record, typename... Flags>
-Bytes rewritten(const Bytes& bytes, Flags... flags) {
-    const auto out = Record::read(bytes).write(flags...);
-    return {out.begin(), out.end()};
-}
-
 // The first three bytes exactly, byte 3 unread; anything else is a gauge packet.
 TEST(ClassifyPacket, KnowsTheSixIdentifiersExactly) {
     using Case = std::pair<std::string_view, PacketKind>;
@@ -102,37 +96,6 @@ TEST(Records, ReadEachFieldAtItsOffset) {
     const IsiRecord isi = IsiRecord::read(counting(IsiRecord::kSize));
     EXPECT_EQ(std::tuple(isi.Port, isi.Flags), std::tuple(0x0504, 6));
     EXPECT_EQ(isi.Admin, from<16>(8));
-}
-
-// What the stand-in game writes reads back to the same bytes.
-TEST(Records, WriteWhatTheyRead) {
-    const auto ver = support::verPacket("S2", "0.7F");
-    EXPECT_EQ(rewritten<VerRecord>(ver), ver);
-    const auto sta = support::staPacket({1, 2, 3, 4, 5, 6, "BL1", 7, 8});
-    EXPECT_EQ(rewritten<StaRecord>(sta), sta);
-    const auto npl = support::nplPacket(4, 17, "Max", "Team");
-    EXPECT_EQ(rewritten<NplRecord>(npl), npl);
-    // The flags go into the node's high byte, outside its five node bits.
-    const auto mci = support::mciPacket(12, 8, 150,
-                                        {{.plid = 9, .node = 564, .lap = 3},
-                                         {},
-                                         {.plid = 1, .node = 2, .lap = 4},
-                                         {.plid = 12, .node = 8191, .lap = 30, .flags = 0xE0}},
-                                        400);
-    EXPECT_EQ(rewritten<MciRecord>(mci, std::array<std::uint8_t, 8>{0, 0, 0, 0xE0}), mci);
-
-    Bytes gauge(GaugeRecord::kSize, 0);
-    gauge[0] = 4;
-    gauge[1] = 3;
-    gauge[2] = 2;
-    gauge[3] = 1;
-    gauge[8] = 1;
-    const auto gaugeBytes = GaugeRecord{.Time = 0x01020304, .ShiftIndicator = 1}.write();
-    EXPECT_EQ(Bytes(gaugeBytes.begin(), gaugeBytes.end()), gauge);
-
-    const auto answer = ShortPacketRecord{.Parameter1 = 5, .Parameter2 = 6, .Parameter3 = 7};
-    const auto answerBytes = answer.write("NPL");
-    EXPECT_EQ(Bytes(answerBytes.begin(), answerBytes.end()), bytesOf("NPL\0\x05\x06\x07\0"sv));
 }
 
 TEST(Records, AShortDatagramReadsAsPaddedWithZeros) {
