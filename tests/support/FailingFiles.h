@@ -54,8 +54,14 @@ public:
     bool createFolders(const std::string& folder) override {
         return !failsNow(Step::CreateFolders) && m_real.createFolders(folder);
     }
-    std::optional<std::string> createTemporaryBeside(const std::string& target) override;
-    bool overwrite(const std::string& path, std::string_view bytes) override;
+    std::optional<std::string> createTemporaryBeside(const std::string& target) override {
+        return failsNow(Step::CreateTemporary) ? std::nullopt
+                                               : m_real.createTemporaryBeside(target);
+    }
+    bool overwrite(const std::string& path, std::string_view bytes) override {
+        const bool fails = failsNow(Step::Overwrite);
+        return m_real.overwrite(path, fails ? bytes.substr(0, bytes.size() / 2) : bytes) && !fails;
+    }
     bool flush(const std::string& path) override {
         return !failsNow(Step::Flush) && m_real.flush(path);
     }
