@@ -8,14 +8,13 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace rennlupe::support {
 
-// A status window that keeps what it was told: a log of every call, the
-// last parts, texts and icons per part, and which handles are alive. Text is
-// 6 pixels a character, the window 30 high, the first part's rectangle 22.
+// A status window that keeps what it was told: a log of the calls that change
+// what the user sees, the last parts, texts and icons per part, and which
+// handles are alive. Text is 6 pixels a character, the window 30 high.
 class RecordingStatusWindow final : public statusbar::StatusWindow {
 public:
     using Handle = std::intptr_t;
@@ -33,16 +32,14 @@ public:
     std::int32_t controlHeight = 0;
     int setPartsCalls = 0;
 
-    Handle loadLibrary(std::string_view name) override {
-        return make("LoadLibrary " + std::string(name));
-    }
-    void freeLibrary(Handle module) override { release(module, "FreeLibrary"); }
-    void initCommonControls() override { log.emplace_back("InitCommonControls"); }
+    Handle loadLibrary(std::string_view) override { return make(); }
+    void freeLibrary(Handle module) override { release(module); }
+    void initCommonControls() override {}
 
     std::int32_t innerWidth() const override { return width; }
     std::int32_t innerHeight() const override { return 30; }
     void setHeight(std::int32_t pixels) override { controlHeight = pixels; }
-    void dockToBottom() override { log.emplace_back("dock"); }
+    void dockToBottom() override {}
     void enableControl(bool) override {}
     std::int32_t pixelsPerInchY() const override { return 96; }
     double textWidth(const statusbar::FontObject&, std::string_view text) const override {
@@ -51,32 +48,29 @@ public:
 
     Handle createWindow(std::string_view className, std::uint32_t style, std::int32_t w,
                         std::int32_t h) override {
+        log.push_back("CreateWindowEx " + std::string(className) + " " + std::to_string(style) +
+                      " " + std::to_string(w) + "x" + std::to_string(h));
         if (refuseWindow) {
             return 0;
         }
-        texts.clear();
+        texts.clear();  // a new window starts empty
         tips.clear();
         icons.clear();
         parts.clear();
-        const Handle window =
-            make("CreateWindowEx " + std::string(className) + " " + std::to_string(style) + " " +
-                 std::to_string(w) + "x" + std::to_string(h));
-        m_styles[window] = style;
-        return window;
+        m_styles[m_next] = style;
+        return make();
     }
-    void destroyWindow(Handle window) override { release(window, "DestroyWindow"); }
+    void destroyWindow(Handle window) override { release(window); }
     std::uint32_t windowStyle(Handle window) const override {
         return m_styles.contains(window) ? m_styles.at(window) : 0;
     }
-    void showWindow(Handle) override { log.emplace_back("ShowWindow"); }
+    void showWindow(Handle) override {}
     void moveWindow(Handle, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                    bool repaint) override {
+                    bool) override {
         log.push_back("MoveWindow " + std::to_string(x) + "," + std::to_string(y) + " " +
-                      std::to_string(w) + "x" + std::to_string(h) + (repaint ? " repaint" : ""));
+                      std::to_string(w) + "x" + std::to_string(h));
     }
-    void enableWindow(Handle, bool enabled) override {
-        log.push_back(enabled ? "EnableWindow 1" : "EnableWindow 0");
-    }
+    void enableWindow(Handle, bool) override {}
 
     void setText(Handle, std::uint32_t partAndStyle, std::string_view text) override {
         texts[partAndStyle & 0xFFU] = text;
@@ -87,17 +81,15 @@ public:
         ++setPartsCalls;
     }
     statusbar::PanelRect getRect(Handle, std::uint32_t part) override {
-        const auto index = static_cast<std::size_t>(part);
-        const std::int32_t left = index == 0 || index > parts.size() ? 0 : parts[index - 1];
-        return {left, 2, index < parts.size() ? parts[index] : width, 22};
+        const std::size_t i = part;
+        return {i == 0 || i > parts.size() ? 0 : parts[i - 1], 2,
+                i < parts.size() ? parts[i] : width, 22};
     }
     void setIcon(Handle, std::uint32_t part, Handle icon) override { icons[part] = icon; }
     void setTipText(Handle, std::uint32_t part, std::string_view text) override {
         tips[part] = text;
     }
-    Handle getIcon(Handle, std::uint32_t part) override {
-        return icons.contains(part) ? icons[part] : 0;
-    }
+    Handle getIcon(Handle, std::uint32_t part) override { return icons[part]; }
     void setFont(Handle, Handle font, bool redraw) override {
         log.push_back("WM_SETFONT " + std::to_string(font) + (redraw ? " 1" : " 0"));
     }
@@ -110,36 +102,24 @@ public:
 
     Handle createImageList(std::int32_t, std::int32_t, std::uint32_t, std::int32_t,
                            std::int32_t) override {
-        const Handle list = make();
-        m_images[list] = 0;
-        return list;
+        return make();
     }
-    void destroyImageList(Handle list) override {
-        m_images.erase(list);
-        release(list);
-    }
+    void destroyImageList(Handle list) override { release(list); }
     std::int32_t addIcon(Handle list, Handle icon) override {
-        return icon == 0 ? -1 : m_images.at(list)++;
+        return icon == 0 ? -1 : m_images[list]++;
     }
     Handle iconFromList(Handle list, std::int32_t index, std::uint32_t) override {
-        return m_images.contains(list) && index >= 0 && index < m_images[list] ? make() : 0;
+        return index >= 0 && index < m_images[list] ? make() : 0;
     }
     void destroyIcon(Handle icon) override { release(icon); }
 
 private:
-    Handle make(std::string call = {}) {
-        if (!call.empty()) {
-            log.push_back(std::move(call));
-        }
+    Handle make() {
         alive.insert(m_next);
         return m_next++;
     }
     // Releasing what is not alive is the fault a double must catch.
-    void release(Handle handle, const char* call = nullptr) {
-        if (call != nullptr) {
-            log.emplace_back(call);
-        }
-        m_styles.erase(handle);
+    void release(Handle handle) {
         if (alive.erase(handle) == 0) {
             throw std::logic_error("released twice or never made: " + std::to_string(handle));
         }
