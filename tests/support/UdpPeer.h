@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -34,13 +33,16 @@ public:
     platform::SocketAddress lastSender() const { return m_lastSender; }
     // The next datagram, or nothing after a few seconds.
     std::optional<std::vector<std::uint8_t>> receive(int timeoutMilliseconds = 5000) {
-        std::vector<std::uint8_t> buffer(65536);
         if (platform::waitUntilReadable(m_socket, timeoutMilliseconds) != 1) {
             return std::nullopt;
         }
+        std::vector<std::uint8_t> buffer(65536);
         const auto received = platform::receiveFrom(m_socket, buffer, m_lastSender);
-        buffer.resize(static_cast<std::size_t>(std::max<std::ptrdiff_t>(received, 0)));
-        return received < 0 ? std::nullopt : std::optional(buffer);
+        if (received < 0) {
+            return std::nullopt;
+        }
+        buffer.resize(static_cast<std::size_t>(received));
+        return buffer;
     }
     // True when nothing is waiting.
     bool quiet() { return platform::waitUntilReadable(m_socket, 0) == 0; }
