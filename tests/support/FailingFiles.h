@@ -38,27 +38,25 @@ public:
     std::string configurationFolder() const override {
         return m_configuration.value_or(m_real.configurationFolder());
     }
-    std::optional<std::string> read(const std::string& path) const override {
-        return m_real.read(path);
-    }
+    std::optional<std::string> read(const std::string& p) const override { return m_real.read(p); }
     bool exists(const std::string& path) const override { return m_real.exists(path); }
-    std::string resolveLinks(const std::string& path) const override {
-        return m_real.resolveLinks(path);
-    }
-    bool isWritableFile(const std::string& path) const override {
-        return m_real.isWritableFile(path);
-    }
-    bool isWritableFolder(const std::string& folder) const override {
-        return m_real.isWritableFolder(folder);
+    std::string resolveLinks(const std::string& p) const override { return m_real.resolveLinks(p); }
+    bool isWritableFile(const std::string& p) const override { return m_real.isWritableFile(p); }
+    bool isWritableFolder(const std::string& p) const override {
+        return m_real.isWritableFolder(p);
     }
     bool createFolders(const std::string& folder) override {
         return !failsNow(Step::CreateFolders) && m_real.createFolders(folder);
     }
-    std::optional<std::string> createTemporaryBeside(const std::string& target) override;
-    bool overwrite(const std::string& path, std::string_view bytes) override;
-    bool flush(const std::string& path) override {
-        return !failsNow(Step::Flush) && m_real.flush(path);
+    std::optional<std::string> createTemporaryBeside(const std::string& target) override {
+        return failsNow(Step::CreateTemporary) ? std::nullopt
+                                               : m_real.createTemporaryBeside(target);
     }
+    bool overwrite(const std::string& path, std::string_view bytes) override {
+        const bool fails = failsNow(Step::Overwrite);
+        return m_real.overwrite(path, fails ? bytes.substr(0, bytes.size() / 2) : bytes) && !fails;
+    }
+    bool flush(const std::string& p) override { return !failsNow(Step::Flush) && m_real.flush(p); }
     bool copyPermissions(const std::string& from, const std::string& to) override {
         return !failsNow(Step::CopyPermissions) && m_real.copyPermissions(from, to);
     }

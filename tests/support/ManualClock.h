@@ -7,7 +7,7 @@ namespace rennlupe::support {
 // A time of day that moves only when the test says so.
 class ManualClock final : public bits::Clock {
 public:
-    explicit ManualClock(double secondsSinceMidnight = 0.0);
+    explicit ManualClock(double secondsSinceMidnight = 0.0) : m_seconds(secondsSinceMidnight) {}
 
     double secondsSinceMidnight() const override { return m_seconds; }
     void advance(double seconds) { m_seconds += seconds; }

@@ -6,7 +6,9 @@
 #include "support/RecordingWindowStyle.h"
 #include "ui/frmFahrerinfo.h"
 
+#include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,13 @@ namespace rennlupe::support {
 // texts, a real driver-information window, and every call recorded.
 class RecordingDispatchHost final : public insim::DispatchHost {
 public:
-    RecordingDispatchHost();
+    RecordingDispatchHost() {
+        m_txtSend.setEnabled(false);
+        m_txtSend.setVisible(false);
+        m_cmdSend.setEnabled(false);
+        m_cmdStartRaceTracker.setVisible(false);
+        m_Check1.setVisible(false);
+    }
 
     controls::CommandButton& cmdConnect() override { return m_cmdConnect; }
     controls::TextBox& txtSend() override { return m_txtSend; }
@@ -39,7 +47,13 @@ public:
                          std::uint8_t p3) override {
         sender.send(id, p1, p2, p3);
     }
-    void TextInDX(std::string_view text) override;
+    void TextInDX(std::string_view text) override {
+        if (failOverlay) {
+            throw std::runtime_error("no overlay library");
+        }
+        calls.push_back("TextInDX:" + std::string(text));
+        texts.emplace_back(text);
+    }
     void GrafikInDXZeigen(std::string_view file) override {
         calls.push_back("GrafikInDXZeigen:" + std::string(file));
     }
@@ -47,10 +61,22 @@ public:
         calls.push_back("GrafikInDXVerbergen:" + std::string(file));
     }
     void Neustart() override { calls.emplace_back("Neustart"); }
-    void pump() override;
+    void pump() override {
+        deepestPump = std::max(deepestPump, ++pumpDepth);
+        ++pumpCalls;
+        if (onPump) {
+            onPump();
+        }
+        --pumpDepth;
+    }
 
     // Forgets what was recorded, so a long run stays small.
-    void clearRecords();
+    void clearRecords() {
+        line = RecordingMessageLine();
+        sender.clear();
+        calls.clear();
+        texts.clear();
+    }
 
     RecordingMessageLine line;
     RecordingWindowStyle windowStyle;

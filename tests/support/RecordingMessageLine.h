@@ -11,7 +11,7 @@ namespace rennlupe::support {
 // Keeps every message in the order shown; the last one is what the user sees.
 class RecordingMessageLine final : public bits::MessageLine {
 public:
-    void show(std::string_view text) override;
+    void show(std::string_view text) override { m_messages.emplace_back(text); }
 
     const std::vector<std::string>& messages() const noexcept { return m_messages; }
     // The text standing on the line now: the last message, or "" if none.

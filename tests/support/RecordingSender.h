@@ -18,7 +18,9 @@ public:
         friend bool operator==(const Packet&, const Packet&) = default;
     };
 
-    void send(std::string_view id, std::uint8_t p1, std::uint8_t p2, std::uint8_t p3);
+    void send(std::string_view id, std::uint8_t p1, std::uint8_t p2, std::uint8_t p3) {
+        m_packets.push_back(Packet{std::string(id), p1, p2, p3});
+    }
     const std::vector<Packet>& packets() const noexcept { return m_packets; }
     void clear() { m_packets.clear(); }
 
