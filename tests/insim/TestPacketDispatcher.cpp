@@ -16,10 +16,9 @@ namespace {
 using bits::Value;
 using support::mciPacket;
 using support::nplPacket;
-using support::RecordingSender;
 using support::staPacket;
 using support::verPacket;
-using Packets = std::vector<RecordingSender::Packet>;
+using Packets = std::vector<support::RecordingDispatchHost::Packet>;
 using Texts = std::vector<std::string>;
 
 class Dispatcher : public ::testing::Test, protected DispatchFixture {
@@ -42,7 +41,7 @@ TEST_F(Dispatcher, VerWhileConnectingMakesTheLinkLiveAndOtherwiseOnlyAsks) {
         EXPECT_EQ(host.cmdConnect().caption(), caption);
     }
     EXPECT_FALSE(host.txtSend().enabled());
-    EXPECT_TRUE(host.sender.packets().empty());
+    EXPECT_TRUE(host.sent.empty());
 
     host.cmdConnect().setCaption("Cancel");
     dispatch(verPacket("AB", "1.2"));
@@ -50,7 +49,7 @@ TEST_F(Dispatcher, VerWhileConnectingMakesTheLinkLiveAndOtherwiseOnlyAsks) {
     EXPECT_EQ(host.cmdConnect().caption(), "Disconnect");
     EXPECT_TRUE(host.txtSend().enabled());
     EXPECT_TRUE(host.cmdSend().enabled());
-    EXPECT_EQ(host.sender.packets(), (Packets{{"NLI", 10, 0, 0}, {"SSG", 10, 0, 0}}));
+    EXPECT_EQ(host.sent, (Packets{{"NLI", 10, 0, 0}, {"SSG", 10, 0, 0}}));
 }
 
 TEST_F(Dispatcher, StaFillsTheRaceInformationAndAsksForEachPlayer) {
@@ -60,15 +59,14 @@ TEST_F(Dispatcher, StaFillsTheRaceInformationAndAsksForEachPlayer) {
               (Texts{"InGameCam -->  3", "QualMins -->  4", "RaceInProgress -->  1",
                      "Strecke -->  BL1", "Fahrerzahl -->  3", "Wetter -->  6", "Wind -->  7"}));
     EXPECT_EQ(std::tuple(state.playerCount, state.nodeLogNext), std::tuple(3, 0));
-    EXPECT_EQ(host.sender.packets(),
-              (Packets{{"NPL", 0, 0, 0}, {"NPL", 1, 0, 0}, {"NPL", 2, 0, 0}}));
+    EXPECT_EQ(host.sent, (Packets{{"NPL", 0, 0, 0}, {"NPL", 1, 0, 0}, {"NPL", 2, 0, 0}}));
     // Before any NPL the player table holds its initial texts.
     EXPECT_EQ(staCaptions(), (Texts{"5", "1", "2-AA", "0"}));
 
     dispatch(staPacket({.numPlayers = 40}));  // no cap: one request per reported player
     EXPECT_EQ(host.List1().items().size(), 7U);
-    EXPECT_EQ(host.sender.packets().size(), 43U);
-    EXPECT_EQ(host.sender.packets().back(), (RecordingSender::Packet{"NPL", 39, 0, 0}));
+    EXPECT_EQ(host.sent.size(), 43U);
+    EXPECT_EQ(host.sent.back(), (support::RecordingDispatchHost::Packet{"NPL", 39, 0, 0}));
 
     dispatch(nplPacket(4, 17, "^1Max", "Team^s1"));
     EXPECT_EQ(host.lblUID()[4].caption(), "17");
@@ -90,7 +88,7 @@ TEST_F(Dispatcher, PlayerNumbersPastTheTableEndTheHandling) {
                  bits::IndexOutOfRange);
     // The steps up to the reset of the log are done.
     EXPECT_EQ(host.List1().items().size(), 7U);
-    EXPECT_EQ(host.sender.packets().size(), 2U);
+    EXPECT_EQ(host.sent.size(), 2U);
     EXPECT_EQ(state.nodeLogNext, 0);
     EXPECT_EQ(staCaptions(), (Texts{"9", "1", "AA", "35"}));
 }

@@ -2,7 +2,6 @@
 
 #include "insim/DispatchHost.h"
 #include "support/RecordingMessageLine.h"
-#include "support/RecordingSender.h"
 #include "support/RecordingWindowStyle.h"
 #include "ui/frmFahrerinfo.h"
 
@@ -45,7 +44,7 @@ public:
 
     void SendShortPacket(std::string_view id, std::uint8_t p1, std::uint8_t p2,
                          std::uint8_t p3) override {
-        sender.send(id, p1, p2, p3);
+        sent.push_back({std::string(id), p1, p2, p3});
     }
     void TextInDX(std::string_view text) override {
         if (failOverlay) {
@@ -73,7 +72,7 @@ public:
     // Forgets what was recorded, so a long run stays small.
     void clearRecords() {
         line = RecordingMessageLine();
-        sender.clear();
+        sent.clear();
         calls.clear();
         texts.clear();
     }
@@ -81,7 +80,14 @@ public:
     RecordingMessageLine line;
     RecordingWindowStyle windowStyle;
     ui::frmFahrerinfo fahrerinfo{windowStyle, line};
-    RecordingSender sender;
+    struct Packet {
+        std::string id;
+        std::uint8_t p1 = 0;
+        std::uint8_t p2 = 0;
+        std::uint8_t p3 = 0;
+        friend bool operator==(const Packet&, const Packet&) = default;
+    };
+    std::vector<Packet> sent;  // the request packets, in order
     // "TextInDX:...", "GrafikInDXZeigen:file", "GrafikInDXVerbergen:file", "Neustart".
     std::vector<std::string> calls;
     std::vector<std::string> texts;  // the TextInDX arguments alone

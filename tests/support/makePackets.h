@@ -1,17 +1,18 @@
 #pragma once
 
-#include "insim/MciCar.h"
 #include "insim/MciRecord.h"
 #include "insim/NplRecord.h"
 #include "insim/StaRecord.h"
 #include "insim/VerRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-// Datagrams as the game sends them, built from the record layouts.
+// Datagrams as the game sends them, written by the records' own writers; the
+// readers' offsets are pinned separately against counting bytes.
 namespace rennlupe::support {
 
 inline std::vector<std::uint8_t> packetOf(std::string_view id, std::size_t size) {
@@ -24,11 +25,22 @@ inline void putText(std::vector<std::uint8_t>& bytes, std::size_t offset, std::s
     std::copy(text.begin(), text.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-inline std::vector<std::uint8_t> verPacket(std::string_view product, std::string_view version) {
-    auto bytes = packetOf("VER", insim::VerRecord::kSize);
-    putText(bytes, insim::VerRecord::kProductOffset, product);
-    putText(bytes, insim::VerRecord::kVersionOffset, version);
+template <std::size_t N>
+std::array<std::uint8_t, N> field(std::string_view text) {
+    std::array<std::uint8_t, N> bytes{};
+    std::copy_n(text.begin(), std::min(N, text.size()), bytes.begin());
     return bytes;
+}
+
+template <std::size_t N>
+std::vector<std::uint8_t> vectorOf(const std::array<std::uint8_t, N>& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+inline std::vector<std::uint8_t> verPacket(std::string_view product, std::string_view version) {
+    return vectorOf(insim::VerRecord{.Version = field<insim::VerRecord::kVersionSize>(version),
+                                     .Product = field<insim::VerRecord::kProductSize>(product)}
+                        .write());
 }
 
 struct StaFields {
@@ -44,29 +56,18 @@ struct StaFields {
 };
 
 inline std::vector<std::uint8_t> staPacket(const StaFields& f) {
-    using insim::StaRecord;
-    auto bytes = packetOf("STA", StaRecord::kSize);
-    bytes[StaRecord::kInGameCamOffset] = f.inGameCam;
-    bytes[StaRecord::kViewPlayerOffset] = f.viewPlayer;
-    bytes[StaRecord::kNumPlayersOffset] = f.numPlayers;
-    bytes[StaRecord::kRaceInProgressOffset] = f.raceInProgress;
-    bytes[StaRecord::kQualMinsOffset] = f.qualMins;
-    bytes[StaRecord::kLapsOffset] = f.laps;
-    putText(bytes, StaRecord::kTrackOffset, f.track);
-    bytes[StaRecord::kWeatherOffset] = f.weather;
-    bytes[StaRecord::kWindOffset] = f.wind;
-    return bytes;
+    return vectorOf(
+        insim::StaRecord{f.inGameCam, f.viewPlayer, f.numPlayers, f.raceInProgress, f.qualMins,
+                         f.laps, field<insim::StaRecord::kTrackSize>(f.track), f.weather, f.wind}
+            .write());
 }
 
 inline std::vector<std::uint8_t> nplPacket(std::uint8_t playerNumber, std::uint8_t uniqueId,
                                            std::string_view name, std::string_view second) {
     using insim::NplRecord;
-    auto bytes = packetOf("NPL", NplRecord::kSize);
-    putText(bytes, NplRecord::kPlayerNameOffset, name);
-    putText(bytes, NplRecord::kSecondNameOffset, second);
-    bytes[NplRecord::kUniqueIdOffset] = uniqueId;
-    bytes[NplRecord::kPlayerNumberOffset] = playerNumber;
-    return bytes;
+    return vectorOf(NplRecord{field<NplRecord::kPlayerNameSize>(name),
+                              field<NplRecord::kSecondNameSize>(second), uniqueId, playerNumber}
+                        .write());
 }
 
 struct CarFields {
@@ -80,24 +81,16 @@ inline std::vector<std::uint8_t> mciPacket(std::uint8_t numPlayers, std::uint8_t
                                            std::uint16_t finishNode,
                                            const std::vector<CarFields>& cars,
                                            std::uint16_t numNodes = 600) {
-    using insim::MciCar;
-    using insim::MciRecord;
-    auto bytes = packetOf("MCI", MciRecord::kSize);
-    bytes[MciRecord::kNumNodesOffset] = static_cast<std::uint8_t>(numNodes & 0xFF);
-    bytes[MciRecord::kNumNodesOffset + 1] = static_cast<std::uint8_t>(numNodes >> 8);
-    bytes[MciRecord::kFinishNodeOffset] = static_cast<std::uint8_t>(finishNode & 0xFF);
-    bytes[MciRecord::kFinishNodeOffset + 1] = static_cast<std::uint8_t>(finishNode >> 8);
-    bytes[MciRecord::kNumPlayersOffset] = numPlayers;
-    bytes[MciRecord::kFirstCarOffset] = firstCar;
-    for (std::size_t k = 0; k < cars.size() && k < MciRecord::kCarCount; ++k) {
-        const std::size_t at = MciRecord::kCarsOffset + MciCar::kSize * k;
-        bytes[at + MciCar::kNodeLowOffset] = static_cast<std::uint8_t>(cars[k].node & 0xFF);
-        bytes[at + MciCar::kNodeHighOffset] =
-            static_cast<std::uint8_t>((cars[k].node >> 8) | cars[k].flags);
-        bytes[at + MciCar::kLapOffset] = cars[k].lap;
-        bytes[at + MciCar::kPlayerIdOffset] = cars[k].plid;
+    const auto lowHigh = [](std::uint16_t v) {
+        return std::array{static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
+    };
+    insim::MciRecord mci{lowHigh(numNodes), lowHigh(finishNode), numPlayers, firstCar, {}};
+    std::array<std::uint8_t, insim::MciRecord::kCarCount> flags{};
+    for (std::size_t k = 0; k < cars.size() && k < flags.size(); ++k) {
+        mci.Cars[k] = {static_cast<std::int16_t>(cars[k].node), cars[k].lap, cars[k].plid};
+        flags[k] = cars[k].flags;
     }
-    return bytes;
+    return vectorOf(mci.write(flags));
 }
 
 }  // namespace rennlupe::support
