@@ -54,6 +54,8 @@ using statusbar::ucStatusbar;
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The window on the Qt loop and status window, as the program runs it, with a
+// recording overlay and its executable (and so its settings) in a folder of its own.
 class DesktopWindow : public ::testing::Test {
 protected:
     DesktopWindow() {
@@ -82,8 +84,8 @@ protected:
         return *widget;
     }
 
-    // The next datagram the game sees with this identifier, skipping others; the
-    // window's loop runs meanwhile, since the socket sends from it.
+    // The next datagram the game sees with this identifier, as text (empty if none
+    // comes), skipping others; the window's loop runs meanwhile, since the socket sends from it.
     std::string gameReceives(std::string_view id) {
         for (int round = 0; round < 100; ++round) {
             QTest::qWait(10);
