@@ -3,7 +3,8 @@
 
 #include <cstdlib>
 
-// Without a display the tests, and their listing at build time, still run.
+// Offscreen unless told otherwise (the X display tests are), so that the tests and
+// their listing at build time run without a display.
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
