@@ -1,4 +1,6 @@
 #include "insim-sim/parseSimOptions.h"
+#include "support/gameLoopbackAddress.h"
+#include "support/runCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +13,23 @@
 namespace rennlupe::tools {
 namespace {
 
-std::optional<SimOptions> parse(std::vector<std::string_view> arguments, std::string& error) {
-    return parseSimOptions(arguments, error);
+// The built tool's exit code and its standard output and error read to the
+// end; every run here stops by itself.
+std::pair<int, std::string> runTool(const std::string& options) {
+    std::string output;
+    const int code =
+        support::runCommand(std::string(INSIM_SIM_PATH) + " " + options + " 2>&1", output);
+    return {code, output};
 }
 
 TEST(SimOptions, EveryOptionReachesItsField) {
     std::string error;
-    const auto all =
-        parse({"--bind",          "127.1.2.3", "--port",    "30000", "--cars",         "24",
-               "--rate",          "50",        "--laps",    "3",     "--silent-after", "2.5",
-               "--restart-every", "9",         "--drop",    "0.25",  "--password",     "pw",
-               "--seed",          "42",        "--run-for", "1",     "--help"},
-              error);
+    const std::vector<std::string_view> arguments = {
+        "--bind",          "127.1.2.3", "--port",    "30000", "--cars",         "24",
+        "--rate",          "50",        "--laps",    "3",     "--silent-after", "2.5",
+        "--restart-every", "9",         "--drop",    "0.25",  "--password",     "pw",
+        "--seed",          "42",        "--run-for", "1",     "--help"};
+    const auto all = parseSimOptions(arguments, error);
     ASSERT_TRUE(all) << error;
     EXPECT_EQ(
         std::tie(all->bind, all->port, all->cars, all->rate, all->laps, all->silentAfter,
@@ -30,20 +37,25 @@ TEST(SimOptions, EveryOptionReachesItsField) {
         std::make_tuple("127.1.2.3", 30000, 24, 50, 3, 2.5, 9.0, 0.25, "pw", 42U, 1.0, true));
 }
 
-TEST(SimOptions, BadOptionsAreRefusedWithAMessage) {
-    const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
-        {{"--cars", "0"}, "--cars: '0' is not a number of cars from 1 to 24"},
-        {{"--drop", "1.5"}, "--drop: '1.5' is not a fraction from 0 to 1"},
-        {{"--bind", "localhost"}, "--bind: 'localhost' is not an IPv4 address"},
-        {{"--password", "seventeen chars.."}, "--password"},
-        {{"--port"}, "--port needs a value"},
-        {{"--fast", "1"}, "unknown option --fast"},
-        {{"extra"}, "unknown option extra"},
-    };
-    for (const auto& [arguments, message] : cases) {
-        std::string error;
-        EXPECT_FALSE(parse(arguments, error)) << message;
-        EXPECT_TRUE(error.starts_with(message)) << error;
+// Bad options end the tool with 2 and say why; a bounded run ends with 0.
+TEST(SimOptions, TheToolAnswersHelpBadOptionsAndABoundedRun) {
+    const std::string address = support::gameLoopbackAddress();
+    EXPECT_EQ(runTool("--bind " + address + " --port 29999 --run-for 0.2"),
+              std::pair(0, "listening " + address + ":29999\nstopped\n"));
+    for (const auto& [options, exitCode, start] :
+         std::vector<std::tuple<std::string, int, std::string>>{
+             {"--help", 0, "usage: insim-sim"},
+             {"--cars 0", 2, "--cars: '0' is not a number of cars from 1 to 24"},
+             {"--drop 1.5", 2, "--drop: '1.5' is not a fraction from 0 to 1"},
+             {"--bind localhost", 2, "--bind: 'localhost' is not an IPv4 address"},
+             {"--password 'seventeen chars..'", 2, "--password"},
+             {"--port", 2, "--port needs a value"},
+             {"--fast 1", 2, "unknown option --fast"},
+             {"extra", 2, "unknown option extra"},
+             {"--bind 10.255.255.1 --free-port", 1, "no free UDP port"}}) {
+        const auto [code, output] = runTool(options);
+        EXPECT_EQ(code, exitCode) << options;
+        EXPECT_TRUE(output.starts_with(exitCode == 0 ? start : "insim-sim: " + start)) << output;
     }
 }
 

@@ -24,11 +24,9 @@ struct EventLoopFactory {
 // INSTANTIATE_TEST_SUITE_P(ItsName, EventLoopConformance, testing::Values(EventLoopFactory{...})).
 class EventLoopConformance : public ::testing::TestWithParam<EventLoopFactory> {
 protected:
-    void SetUp() override { m_loop = GetParam().make(); }
     EventLoop& loop() { return *m_loop; }
 
-private:
-    std::unique_ptr<EventLoop> m_loop;
+    std::unique_ptr<EventLoop> m_loop = GetParam().make();
 };
 
 }  // namespace rennlupe::platform
