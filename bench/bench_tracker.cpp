@@ -3,9 +3,9 @@
 // node-log index and with the plain scan of the log.
 #include "insim/PacketDispatcher.h"
 #include "insim/RaceState.h"
+#include "NodeLogScan.h"
 #include "support/makePackets.h"
 #include "support/ManualClock.h"
-#include "support/NodeLogScan.h"
 #include "support/RecordingDispatchHost.h"
 
 #include <benchmark/benchmark.h>
@@ -58,7 +58,7 @@ struct Race {
     insim::RaceState state;
     support::RecordingDispatchHost host;
     support::ManualClock clock{50000.0};
-    support::NodeLogScan scan{state};
+    bench::NodeLogScan scan{state};
     std::unique_ptr<insim::PacketDispatcher> dispatcher;
     std::size_t next = 0;
 

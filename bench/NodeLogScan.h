@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-namespace rennlupe::support {
+namespace rennlupe::bench {
 
 // The plain scan of the log, row 1 upward, that the index must agree with.
 class NodeLogScan final : public insim::NodeLogLookup {
@@ -29,4 +29,4 @@ private:
     const insim::RaceState& m_state;
 };
 
-}  // namespace rennlupe::support
+}  // namespace rennlupe::bench
