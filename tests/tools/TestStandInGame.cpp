@@ -115,8 +115,8 @@ TEST_F(StandInGameTest, HandshakeAnswersOnTheReceivePortWithVersionStateAndPlaye
 
 // The shift light comes on and off, now and then with other lamps, and
 // packets of other kinds come in between; each restart is followed by the new state.
-TEST_F(StandInGameTest, StreamsGaugesOtherKindsAndRestartsUntilClosed) {
-    start({.cars = 19, .rate = 100, .restartEvery = 1});
+TEST_F(StandInGameTest, StreamsGaugesAndOtherKindsUntilClosed) {
+    start({.cars = 19, .rate = 100});
     handshake();
     ASSERT_TRUE(await(STA));
     sendShort("NLI", 10);
@@ -131,13 +131,10 @@ TEST_F(StandInGameTest, StreamsGaugesOtherKindsAndRestartsUntilClosed) {
                              : -1);
         }
         return lamps.contains(-1) && lamps.contains(0) && lamps.contains(1) &&
-               *lamps.rbegin() > 1 && with(MCI).size() >= 60 && !with(RST).empty();
+               *lamps.rbegin() > 1 && with(MCI).size() >= 60;
     };
     // Another kind comes every two seconds of stream, which a busy machine stretches.
     ASSERT_TRUE(runUntil(seenAll) || runUntil(seenAll)) << m_out.str();
-    const auto rst = std::ranges::find(m_received, RST, insim::classifyPacket);
-    ASSERT_LT(rst + 1, m_received.end());
-    EXPECT_EQ(insim::classifyPacket(*(rst + 1)), STA);
 
     sendShort("ISC");
     runRounds(5);
@@ -149,6 +146,18 @@ TEST_F(StandInGameTest, StreamsGaugesOtherKindsAndRestartsUntilClosed) {
     // A new initialisation brings the link up again.
     handshake();
     EXPECT_TRUE(await(STA));
+}
+
+// A separate game: a restart resets the revs, so the stream test could not count on its shift
+// light.
+TEST_F(StandInGameTest, ARestartIsFollowedByTheNewState) {
+    start({.cars = 2, .restartEvery = 0.05});
+    handshake();
+    ASSERT_TRUE(await(RST));
+    ASSERT_TRUE(await(STA, 2));
+    const auto rst = std::ranges::find(m_received, RST, insim::classifyPacket);
+    ASSERT_LT(rst + 1, m_received.end());
+    EXPECT_EQ(insim::classifyPacket(*(rst + 1)), STA);
 }
 
 // Each option that keeps the game quiet, from the line that says so on; the
