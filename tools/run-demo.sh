@@ -21,13 +21,6 @@ if [ ! -x build/dev/app/rennlupe ] || [ ! -x build/dev/tools/insim-sim/insim-sim
   cmake --preset dev > /dev/null
   cmake --build --preset dev --target rennlupe insim-sim
 fi
-# A first run starts with the overlay placed where it shows beside the window,
-# not black at the screen's corner; the sliders move it, and the file keeps that.
-settings=build/dev/app/rennlupe.ini
-if [ ! -e "$settings" ]; then
-  printf '[Positionen]\r\nX position=560\r\nY position=300\r\nFarbe=65000\r\nGr\xf6\xdfe=28\r\nGrafik X=560\r\nGrafik Y=160\r\n' \
-    > "$settings"
-fi
 sim=build/dev/tools/insim-sim/insim-sim
 game=127.0.0.1
 recv_port=$("$sim" --bind 0.0.0.0 --free-port)

@@ -57,15 +57,15 @@ std::optional<std::int64_t> SliderSettings::wholeNumber(std::string_view text) {
                     : magnitude;
 }
 
-void SliderSettings::load(bits::MessageLine& messageLine) {
+void SliderSettings::load(bits::MessageLine& messageLine, const std::array<int, 6>& defaults) {
     std::string corrected;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         controls::Slider& slider = m_sliders[i];
-        const std::string stored =
-            m_settings.ReadSetting(fileBytes(kSection), fileBytes(kKeys[i]), "0", m_file);
+        const std::string stored = m_settings.ReadSetting(fileBytes(kSection), fileBytes(kKeys[i]),
+                                                          std::to_string(defaults[i]), m_file);
         const std::optional<std::int64_t> number = wholeNumber(stored);
         const std::int64_t value =
-            std::clamp<std::int64_t>(number.value_or(0), slider.min(), slider.max());
+            std::clamp<std::int64_t>(number.value_or(defaults[i]), slider.min(), slider.max());
         if (!number || value != *number) {
             corrected += (corrected.empty() ? "" : ", ") + std::string(kKeys[i]);
         }

@@ -26,9 +26,10 @@ public:
     SliderSettings(settings::modEinstellungenSpeichern& settings, Sliders sliders,
                    std::string file = {});
 
-    // Sets each slider from its key; stored values that are no whole number or
-    // lie outside the slider's range are corrected and reported in one message.
-    void load(bits::MessageLine& messageLine);
+    // Sets each slider from its key, or to its default where the key is missing;
+    // stored values that are no whole number take the default, those outside the
+    // slider's range are clamped, and both are reported in one message.
+    void load(bits::MessageLine& messageLine, const std::array<int, 6>& defaults);
     // Tries all six writes; any failure is reported once, on the line and on errors.
     bool save(bits::MessageLine& messageLine, std::ostream& errors);
 

@@ -1,11 +1,13 @@
 #include "ui/frmMain.h"
 
+#include "bits/Error.h"
 #include "bits/guardHandler.h"
 #include "bits/textToNumber.h"
 #include "insim/senders/SendISI.h"
 #include "insim/senders/SendMST.h"
 #include "insim/senders/SendShortPacket.h"
 #include "platform/files/programPaths.h"
+#include "ui/sliderDefaults.h"
 
 #include <functional>
 #include <utility>
@@ -121,7 +123,13 @@ void frmMain::Load() {
         }
         StatusBar.Initialize(false, true);
         StatusBar.AddPanel(0, 100, 0, statusbar::ucStatusbar::kSpring, std::string(kWelcome));
-        m_sliderSettings.load(StatusBar);
+        std::int32_t screenWidth = 0;
+        std::int32_t screenHeight = 0;
+        try {
+            m_parts.overlayLibrary.GPSI_GetScreenSize(screenWidth, screenHeight);
+        } catch (const bits::Error&) {  // no overlay: the defaults' own screen size
+        }
+        m_sliderSettings.load(StatusBar, sliderDefaults(screenWidth, screenHeight));
         Image1.setPicture(platform::besideExecutable(m_parts.files, kLogo));
     });
 }

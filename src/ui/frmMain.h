@@ -46,6 +46,9 @@ public:
     static constexpr std::string_view kWelcome =
         "Willkommen! Ports, Passwort, ggf. IP eintragen und connecten ...";
     static constexpr std::int32_t kInSimPort = 29999;
+    // Where the game's datagrams arrive unless the user says otherwise: above 1023,
+    // so any user may bind it, and below the systems' ranges for outgoing ports.
+    static constexpr std::string_view kReceivePort = "29998";
     static constexpr std::string_view kFontName = "Tahoma";
     static constexpr double kFontSize = 8.25;
 
@@ -81,7 +84,7 @@ public:
     controls::Label lblSendPort{"lblSendPort", "Send Port:"};
     controls::TextBox txtSendPort{"txtSendPort", "29999", 5};
     controls::Label lblRecv{"lblRecv", "Recv Port:"};
-    controls::TextBox txtRecvPort{"txtRecvPort", "50", 5};
+    controls::TextBox txtRecvPort{"txtRecvPort", std::string(kReceivePort), 5};
     controls::Label lblPassword{"lblPassword", "Password:"};
     controls::TextBox txtPassword{"txtPassword", "", 15};
     controls::Label Label2{"Label2", "abweichende IP:"};

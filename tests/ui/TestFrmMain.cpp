@@ -75,10 +75,12 @@ protected:
 
 TEST_F(MainWindow, StartsIdleAndConnectNeedsTwoDifferentPorts) {
     EXPECT_EQ(status(), frmMain::kWelcome);
-    EXPECT_EQ(form.txtSendPort.text() + " " + form.txtRecvPort.text(), "29999 50");
+    EXPECT_EQ(form.txtSendPort.text() + " " + form.txtRecvPort.text(), "29999 29998");
+    EXPECT_EQ(std::pair(form.Slider3.value(), form.Slider4.value()), std::pair(65000, 22));
     EXPECT_FALSE(form.txtSend.visible());
     EXPECT_EQ(form.Image1.picture(), folder.file("logo.jpg"));
 
+    form.txtRecvPort.setText("50");
     form.txtRecvPort.typeText("a7");
     EXPECT_EQ(form.txtRecvPort.text(), "507");
     for (const auto& [port, enabled] :

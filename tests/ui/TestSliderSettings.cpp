@@ -1,3 +1,4 @@
+#include "ui/sliderDefaults.h"
 #include "ui/SliderSettings.h"
 
 #include "support/FailingFiles.h"
@@ -7,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace rennlupe::ui {
@@ -18,7 +21,7 @@ using support::TemporaryFolder;
 
 struct SliderSettingsFile : ::testing::Test {
     std::vector<int> load(support::MainWindowSliders& into) {
-        SliderSettings(settings, into.all(), file).load(line);
+        SliderSettings(settings, into.all(), file).load(line, sliderDefaults(0, 0));
         return into.values();
     }
 
@@ -32,16 +35,23 @@ struct SliderSettingsFile : ::testing::Test {
 };
 
 TEST_F(SliderSettingsFile, WritesTheSixKeysInOrderAndReadsThemBack) {
-    EXPECT_EQ(load(sliders), (std::vector<int>{0, 0, 0, 0, 0, 0}));  // no file: no message
+    // No file: readable text near the upper middle of a 1920 x 1080 screen, and no message.
+    EXPECT_EQ(load(sliders), (std::vector<int>{883, 135, 65000, 22, 765, 109}));
+    for (const auto& [width, height, expected] :
+         std::vector<std::tuple<int, int, std::array<int, 6>>>{
+             {1024, 768, {460, 96, 65000, 15, 349, 63}},
+             {3840, 2160, {1000, 270, 65000, 43, 861, 265}}}) {
+        EXPECT_EQ(sliderDefaults(width, height), expected) << width;
+    }
     sliders.Slider1.setValue(620);
-    sliders.Slider3.setValue(65000);
+    sliders.Slider3.setValue(300);
     sliders.Slider4.setValue(12);
     sliders.Slider6.setValue(1);
     EXPECT_TRUE(SliderSettings(settings, sliders.all(), file).save(line, errors));
     EXPECT_EQ(TemporaryFolder::read(file),
-              "[Positionen]\r\nX position=620\r\nY position=0\r\nFarbe=65000\r\n"
+              "[Positionen]\r\nX position=620\r\nY position=135\r\nFarbe=300\r\n"
               "Gr\xF6\xDF"
-              "e=12\r\nGrafik X=0\r\nGrafik Y=1\r\n");
+              "e=12\r\nGrafik X=765\r\nGrafik Y=1\r\n");
     support::MainWindowSliders second;
     EXPECT_EQ(load(second), sliders.values());
     EXPECT_TRUE(line.messages().empty());
@@ -61,8 +71,8 @@ TEST_F(SliderSettingsFile, BadStoredValuesAreClampedAndReportedOnce) {
                            "[Positionen]\nX position= +1500 \nY position=-3\nFarbe=abc\n"
                            "Gr\xF6\xDF"
                            "e=99999999999999999999999\nGrafik X=12.5\n");
-    sliders.Slider6.setValue(40);
-    EXPECT_EQ(load(sliders), (std::vector<int>{1000, 0, 0, 100, 0, 0}));
+    sliders.Slider6.setValue(40);  // a missing key or no number: the default
+    EXPECT_EQ(load(sliders), (std::vector<int>{1000, 0, 65000, 100, 765, 109}));
     EXPECT_EQ(line.messages(),
               std::vector<std::string>{"Settings: invalid values corrected (X position, "
                                        "Y position, Farbe, Größe, Grafik X)"});
