@@ -5,6 +5,7 @@ namespace rennlupe::console {
 namespace {
 
 constexpr std::uint32_t kPartMask = 0xFF;  // the style's bits lie above the part number
+constexpr std::uint32_t kLinkPart = 1;
 
 }  // namespace
 
@@ -22,6 +23,23 @@ void ConsoleStatusWindow::setText(statusbar::WindowHandle, std::uint32_t partAnd
                                   std::string_view text) {
     if ((partAndStyle & kPartMask) == 0) {
         m_out << "status: " << text << std::endl;
+    } else if ((partAndStyle & kPartMask) == kLinkPart) {
+        printChange(m_link, "link: ", text);
+    }
+}
+
+void ConsoleStatusWindow::setTipText(statusbar::WindowHandle, std::uint32_t part,
+                                     std::string_view text) {
+    if (part == kLinkPart) {
+        printChange(m_linkTip, "link tip: ", text);
+    }
+}
+
+void ConsoleStatusWindow::printChange(std::string& last, std::string_view label,
+                                      std::string_view text) {
+    if (text != last) {
+        last = text;
+        m_out << label << text << std::endl;
     }
 }
 

@@ -3,11 +3,13 @@
 #include "statusbar/StatusWindow.h"
 
 #include <ostream>
+#include <string>
 
 namespace rennlupe::console {
 
 // A status window with no screen: what panel 1 shows is printed as
-// "status: TEXT", one line each, flushed at once.
+// "status: TEXT", panel 2's text and tip as "link: TEXT" and "link tip: TIP"
+// when they change; one line each, flushed at once.
 class ConsoleStatusWindow final : public statusbar::StatusWindow {
 public:
     explicit ConsoleStatusWindow(std::ostream& out) : m_out(out) {}
@@ -35,7 +37,7 @@ public:
     void setParts(statusbar::WindowHandle, std::span<const std::int32_t>) override {}
     statusbar::PanelRect getRect(statusbar::WindowHandle, std::uint32_t) override { return {}; }
     void setIcon(statusbar::WindowHandle, std::uint32_t, statusbar::IconHandle) override {}
-    void setTipText(statusbar::WindowHandle, std::uint32_t, std::string_view) override {}
+    void setTipText(statusbar::WindowHandle, std::uint32_t part, std::string_view text) override;
     statusbar::IconHandle getIcon(statusbar::WindowHandle, std::uint32_t) override { return 0; }
     void setFont(statusbar::WindowHandle, statusbar::FontHandle, bool) override {}
     statusbar::FontHandle createFont(const statusbar::FontDescription&) override { return 1; }
@@ -53,8 +55,12 @@ public:
     void destroyIcon(statusbar::IconHandle) override {}
 
 private:
+    void printChange(std::string& last, std::string_view label, std::string_view text);
+
     std::ostream& m_out;
     std::uint32_t m_style = 0;
+    std::string m_link;
+    std::string m_linkTip;
 };
 
 }  // namespace rennlupe::console

@@ -8,7 +8,7 @@ std::string_view HeadlessOptions::usage() {
     return "usage: rennlupe [--headless] [--host H] [--recv-port N] [--password P] [--connect]\n"
            "                [--keepalive-ms N] [--help]\n"
            "  (without --headless the window opens; the options below fill in its boxes)\n"
-           "  --headless        run without a window: status and overlay lines on standard output\n"
+           "  --headless        run without a window: status, link and overlay lines on stdout\n"
            "  --host H          the game's address (empty: this machine)\n"
            "  --recv-port N     the local port on which the game's datagrams arrive (default 29998)\n"
            "  --password P      the game's admin password\n"

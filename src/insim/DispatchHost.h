@@ -16,7 +16,7 @@ namespace rennlupe::insim {
 
 // Everything the dispatcher reads and writes outside its own race state: the
 // main window's controls, the player table of the driver-information window,
-// the keep-alive counter, the message line, and six calls.
+// the keep-alive counter, the message line, six calls and two reports on the link.
 class DispatchHost {
 public:
     static constexpr std::size_t kPlayerRows = 20;
@@ -50,6 +50,9 @@ public:
     virtual void Neustart() = 0;
     // Lets the events that are waiting run; never called while it is running.
     virtual void pump() = 0;
+    // The game answered the version request; later it told the number of cars.
+    virtual void linkUp(std::string_view product, std::string_view version) = 0;
+    virtual void carsKnown(int count) = 0;
 
 protected:
     DispatchHost() = default;

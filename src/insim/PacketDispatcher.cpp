@@ -97,6 +97,7 @@ void PacketDispatcher::handleVer(Buffer bytes) {
     m_host.cmdConnect().setCaption("Disconnect");
     m_host.txtSend().setEnabled(true);
     m_host.cmdSend().setEnabled(true);
+    m_host.linkUp(product, version);
     m_host.SendShortPacket("NLI", 10, 0, 0);
     m_host.SendShortPacket("SSG", 10, 0, 0);
 }
@@ -114,6 +115,7 @@ void PacketDispatcher::handleSta(Buffer bytes) {
     list.AddItem("Wetter -->  " + number(sta.Weather));
     list.AddItem("Wind -->  " + number(sta.Wind));
     m_state.playerCount = sta.NumPlayers;
+    m_host.carsKnown(sta.NumPlayers);
     m_host.Label3().setCaption("1");
     for (unsigned n = 0; n < sta.NumPlayers; ++n) {
         m_host.SendShortPacket("NPL", static_cast<std::uint8_t>(n), 0, 0);

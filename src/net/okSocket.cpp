@@ -227,7 +227,7 @@ std::string okSocket::SocketErrorText(std::int32_t code) {
     return std::string(found->text);
 }
 
-std::optional<std::uint32_t> okSocket::ResolveHost(std::string_view strHost) const {
+std::optional<std::uint32_t> okSocket::ResolveHost(std::string_view strHost) {
     if (auto address = platform::parseIPv4(strHost)) {
         return address;
     }
@@ -271,7 +271,9 @@ void okSocket::handleNotification(std::int32_t lngSocket, int code) {
             }
         } else if (m_protocol == kUdp) {
             std::array<std::uint8_t, kReceiveSize> bytData{};
-            platform::receiveBytes(*descriptor, bytData);
+            platform::SocketAddress from{};
+            const bool received = platform::receiveFrom(*descriptor, bytData, from) >= 0;
+            m_lastSender = received ? std::optional(from) : std::nullopt;
             m_loop.rearm(*descriptor, EventLoop::kRead);
             if (ReceivedBytes) {
                 ReceivedBytes(lngSocket, bytData, kReceivedLength);

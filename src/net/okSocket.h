@@ -45,6 +45,10 @@ public:
     void CloseIt(std::int32_t lngSocket);
 
     static std::string SocketErrorText(std::int32_t code);
+    // A dotted address as the platform reads it, else the resolver's first IPv4 address.
+    static std::optional<std::uint32_t> ResolveHost(std::string_view strHost);
+    // Where the datagram being handed to ReceivedBytes came from; nothing when its receive failed.
+    std::optional<platform::SocketAddress> lastSender() const noexcept { return m_lastSender; }
     // The Windows Sockets number behind the latest failure message, 0 if none.
     std::int32_t lastError() const noexcept { return m_lastError; }
     // The local port a socket is bound to, 0 if none; for tests and tools.
@@ -66,7 +70,6 @@ private:
         std::string text;
     };
 
-    std::optional<std::uint32_t> ResolveHost(std::string_view strHost) const;
     std::string ReceiveText(std::int32_t lngSocket, platform::NativeSocket descriptor);
     void handleNotification(std::int32_t lngSocket, int code);
     void acceptOn(platform::NativeSocket listening);
@@ -87,6 +90,7 @@ private:
     std::map<std::int32_t, platform::NativeSocket> m_sockets;
     std::vector<RecvBuffer> m_udtRecvBuffers;
     std::optional<platform::SocketAddress> m_udtSendAddr;
+    std::optional<platform::SocketAddress> m_lastSender;
     std::int32_t m_nextHandle = 1;
     std::int32_t m_lastError = 0;
 };

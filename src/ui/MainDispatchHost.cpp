@@ -72,5 +72,11 @@ void MainDispatchHost::Neustart() {
 void MainDispatchHost::pump() {
     m_form.pump();
 }
+void MainDispatchHost::linkUp(std::string_view product, std::string_view version) {
+    m_form.link.connected(product, version);
+}
+void MainDispatchHost::carsKnown(int count) {
+    m_form.link.cars(count);
+}
 
 }  // namespace rennlupe::ui

@@ -36,6 +36,8 @@ public:
     void GrafikInDXVerbergen(std::string_view file) override;
     void Neustart() override;
     void pump() override;
+    void linkUp(std::string_view product, std::string_view version) override;
+    void carsKnown(int count) override;
 
 private:
     frmMain& m_form;

@@ -7,6 +7,7 @@
 #include "insim/senders/SendMST.h"
 #include "insim/senders/SendShortPacket.h"
 #include "platform/files/programPaths.h"
+#include "platform/sockets/socket.h"
 #include "ui/sliderDefaults.h"
 
 #include <functional>
@@ -20,6 +21,7 @@ constexpr std::string_view kShiftPicture = "schalten.jpg";
 constexpr std::string_view kLogo = "logo.jpg";
 constexpr std::int32_t kWinsockAccessDenied = 10013;
 constexpr std::int32_t kFirstOrdinaryPort = 1024;
+constexpr int kTries = 3;
 
 // A whole port number from 1 to 65535, or 0 when the text is none.
 std::int32_t portOf(std::string_view text) {
@@ -123,6 +125,7 @@ void frmMain::Load() {
         }
         StatusBar.Initialize(false, true);
         StatusBar.AddPanel(0, 100, 0, statusbar::ucStatusbar::kSpring, std::string(kWelcome));
+        link.add();
         std::int32_t screenWidth = 0;
         std::int32_t screenHeight = 0;
         try {
@@ -198,12 +201,17 @@ void frmMain::cmdConnect_Click() {
         }
         cmdConnect.setCaption("Cancel");
         txtSendPort.setText(std::to_string(kInSimPort));
-        StatusBar.show("Connecting to localhost:" + txtSendPort.text());
+        // Resolved once: the message names the address used, and only it counts as the game.
+        const std::string host = txtIP.text().empty() ? std::string("127.0.0.1") : txtIP.text();
+        const auto address = net::okSocket::ResolveHost(host);
+        m_gameSenders = address ? net::GameSenders::of(*address) : net::GameSenders();
+        const std::string target = address ? platform::formatIPv4(*address) : host;
+        m_gameAddress = target + ":" + txtSendPort.text();
+        StatusBar.show("Connecting to " + m_gameAddress);
         txtSendPort.setEnabled(false);
         txtRecvPort.setEnabled(false);
         txtPassword.setEnabled(false);
-        const std::string host = txtIP.text().empty() ? std::string("127.0.0.1") : txtIP.text();
-        lngClientSocket = InSimSocket.ConnectTo(host, kInSimPort);
+        lngClientSocket = InSimSocket.ConnectTo(target, kInSimPort);
         if (lngClientSocket == 0) {
             StatusBar.show("Could not create client socket!" + socketFailureReason(kInSimPort));
             cmdConnect.setEnabled(true);  // so "Cancel" can be clicked
@@ -218,6 +226,7 @@ void frmMain::cmdConnect_Click() {
             return;
         }
         lngTimer = 0;
+        link.start(kTries);
         KeepAlive.setEnabled(true);
     } else {
         StatusBar.show(cmdConnect.caption() == "Cancel" ? "Cancelled.." : "Disconnected..");
@@ -237,15 +246,17 @@ std::string frmMain::socketFailureReason(std::int32_t port) const {
 
 void frmMain::KeepAlive_Timer() {
     if (cmdConnect.caption() == "Cancel") {
-        if (lngTimer == 30) {
+        if (lngTimer == kTries * 10) {
             cmdConnect_Click();
             StatusBar.show("No response in 3 tries. InSim running? (use: /insim " +
                            txtSendPort.text() + " in LFS)");
             return;
         }
         if (lngTimer % 10 == 0) {
-            StatusBar.show("Connecting to localhost:" + txtSendPort.text() + " (" +
-                           std::to_string(lngTimer / 10 + 1) + "/3)");
+            const int attempt = lngTimer / 10 + 1;
+            StatusBar.show("Connecting to " + m_gameAddress + " (" + std::to_string(attempt) +
+                           "/3)");
+            link.connecting(attempt, kTries);
             insim::SendISI(InSimSocket, lngClientSocket, portOf(txtRecvPort.text()),
                            txtPassword.text());
             SendShortPacket("VER", 0, 0, 0);
@@ -281,12 +292,22 @@ void frmMain::CloseDown() {
     txtPassword.setEnabled(true);
     cmdSend.setEnabled(false);
     txtSend.setEnabled(false);
+    link.idle();
 }
 
 void frmMain::InSimSocket_ReceivedBytes(std::int32_t lngSocket,
                                         std::span<const std::uint8_t> bytData,
                                         std::int32_t lngLength) {
     if (lngSocket != lngServerSocket || lngServerSocket == 0) {
+        return;
+    }
+    // A failed receive carries no datagram; another sender's is not the game's.
+    const auto sender = InSimSocket.lastSender();
+    if (!sender) {
+        return;
+    }
+    if (!m_gameSenders.admits(sender->address)) {
+        link.strangerDropped();
         return;
     }
     try {

@@ -12,6 +12,7 @@
 #include "controls/Timer.h"
 #include "insim/PacketDispatcher.h"
 #include "insim/RaceState.h"
+#include "net/GameSenders.h"
 #include "net/okSocket.h"
 #include "overlay/Form1.h"
 #include "overlay/OverlayLibrary.h"
@@ -22,6 +23,7 @@
 #include "statusbar/ucStatusbar.h"
 #include "ui/frmAbstaende.h"
 #include "ui/frmFahrerinfo.h"
+#include "ui/LinkPanel.h"
 #include "ui/MainDispatchHost.h"
 #include "ui/SliderSettings.h"
 #include "ui/StartOptions.h"
@@ -126,6 +128,7 @@ public:
     std::int32_t lngTimer = 0;
 
     statusbar::ucStatusbar StatusBar;
+    LinkPanel link{StatusBar};
     frmFahrerinfo fahrerinfo;
     frmAbstaende abstaende;
     net::okSocket InSimSocket;
@@ -152,6 +155,8 @@ private:
     void guarded(std::string_view name, Handler&& handler);
 
     Parts m_parts;
+    std::string m_gameAddress;  // as the connect messages name it, "192.168.1.20:29999"
+    net::GameSenders m_gameSenders;
     std::unique_ptr<MainDispatchHost> m_host;
     std::unique_ptr<insim::PacketDispatcher> m_dispatcher;
     SliderSettings m_sliderSettings;

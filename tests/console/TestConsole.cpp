@@ -47,7 +47,9 @@ TEST(HeadlessProgram, SaysWhyThePortRuleKeepsConnectFromBeingClicked) {
             137);
         EXPECT_EQ(support::TemporaryFolder::read(out),
                   "status: " + std::string(ui::frmMain::kWelcome) +
-                      "\nstatus: Cannot connect: " + reason + ".\n");
+                      "\nlink: Not connected\nlink tip: 0 datagrams from other senders "
+                      "dropped\nstatus: Cannot connect: " +
+                      reason + ".\n");
     }
 }
 

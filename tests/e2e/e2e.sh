@@ -29,11 +29,17 @@ track)
   (cd "$work" && exec ./rennlupe --headless --host "$address" --recv-port "$recv_port" \
     --connect > out.txt 2> err.txt) &
   app_pid=$!
+  expect_line "^status: Connecting to $address:29999 (1/3)$"
   expect_line "^status: Connected to LFS S2 0.7F$"
+  expect_line "^link: Connected: S2 0.7F, 6 cars$"
   expect_line "^overlay text: x=.* text=.*[VH] - [0-9][0-9]:[0-9][0-9]:[0-9][0-9][0-9]"
   expect_line "^overlay picture: show x=.* file=$work/schalten.jpg$"
   expect_line "^overlay picture: hide x="
   stop_program || fail "the program did not end with 0 on SIGTERM"
+  # The link panel through the whole cycle, each state once.
+  [ "$(grep '^link: ' "$work/out.txt" | tr '\n' '|')" = \
+    "link: Not connected|link: Connecting 1/3|link: Connected: S2 0.7F|link: Connected: S2 0.7F, 6 cars|link: Not connected|" ] \
+    || fail "the link lines are not the connection cycle"
   grep -q "closed" "$work/sim.txt" || fail "no close packet reached the game"
   grep -q "^\[Positionen\]" "$work/rennlupe.ini" || fail "no settings file beside the program"
   ;;
@@ -44,6 +50,8 @@ silence)
   app_pid=$!
   expect_line "^status: Connected to LFS"
   expect_line "^status: No response in 2 minutes.. InSim running?$" 15
+  [ "$(grep '^link: ' "$work/out.txt" | tail -1)" = "link: Not connected" ] \
+    || fail "the link panel still shows a link"
   stop_program || fail "exit status"
   ;;
 nobody)

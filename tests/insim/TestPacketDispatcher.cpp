@@ -50,6 +50,8 @@ TEST_F(Dispatcher, VerWhileConnectingMakesTheLinkLiveAndOtherwiseOnlyAsks) {
     EXPECT_TRUE(host.txtSend().enabled());
     EXPECT_TRUE(host.cmdSend().enabled());
     EXPECT_EQ(host.sent, (Packets{{"NLI", 10, 0, 0}, {"SSG", 10, 0, 0}}));
+    dispatch(staPacket({.numPlayers = 3}));
+    EXPECT_EQ(host.calls, (Texts{"linkUp:AB 1.2", "carsKnown:3"}));
 }
 
 TEST_F(Dispatcher, StaFillsTheRaceInformationAndAsksForEachPlayer) {

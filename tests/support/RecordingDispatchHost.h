@@ -69,6 +69,11 @@ public:
         --pumpDepth;
     }
 
+    void linkUp(std::string_view product, std::string_view version) override {
+        calls.push_back("linkUp:" + std::string(product) + " " + std::string(version));
+    }
+    void carsKnown(int count) override { calls.push_back("carsKnown:" + std::to_string(count)); }
+
     // Forgets what was recorded, so a long run stays small.
     void clearRecords() {
         line = RecordingMessageLine();
@@ -88,7 +93,8 @@ public:
         friend bool operator==(const Packet&, const Packet&) = default;
     };
     std::vector<Packet> sent;  // the request packets, in order
-    // "TextInDX:...", "GrafikInDXZeigen:file", "GrafikInDXVerbergen:file", "Neustart".
+    // "TextInDX:...", "GrafikInDXZeigen:file", "GrafikInDXVerbergen:file", "Neustart",
+    // "linkUp:product version", "carsKnown:n".
     std::vector<std::string> calls;
     std::vector<std::string> texts;  // the TextInDX arguments alone
     std::function<void()> onPump;    // what the pump delivers; nothing by default

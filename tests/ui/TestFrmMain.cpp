@@ -54,11 +54,15 @@ protected:
         ASSERT_TRUE(
             support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
     }
-    void answer(const Bytes& datagram) {
+    void answer(const Bytes& datagram, support::UdpPeer* from = nullptr) {
         const auto port = static_cast<std::uint16_t>(std::stoi(form.txtRecvPort.text()));
-        game.sendTo({game.address().address, port}, datagram);
+        (from != nullptr ? *from : game).sendTo({game.address().address, port}, datagram);
     }
     std::string status() const { return form.StatusBar.PanelText(1); }
+    // The link panel's text and tip.
+    std::string link() const {
+        return form.StatusBar.PanelText(2) + "|" + form.StatusBar.PanelTipText(2);
+    }
 
     support::TemporaryFolder folder;
     support::FailingFiles files;
@@ -75,6 +79,8 @@ protected:
 
 TEST_F(MainWindow, StartsIdleAndConnectNeedsTwoDifferentPorts) {
     EXPECT_EQ(status(), frmMain::kWelcome);
+    EXPECT_EQ(link(), "Not connected|0 datagrams from other senders dropped");
+    EXPECT_EQ(form.StatusBar.PanelAutosize(2), statusbar::ucStatusbar::kContents);
     EXPECT_EQ(form.txtSendPort.text() + " " + form.txtRecvPort.text(), "29999 29998");
     EXPECT_EQ(std::pair(form.Slider3.value(), form.Slider4.value()), std::pair(65000, 22));
     EXPECT_FALSE(form.txtSend.visible());
@@ -102,12 +108,14 @@ TEST_F(MainWindow, CancelOrAHandshakeThatTriesThreeTimesEndsTheAttempt) {
     EXPECT_EQ(form.cmdConnect.caption(), "Connect");
 
     connect();
-    EXPECT_EQ(status(), "Connecting to localhost:29999");
+    const std::string connecting = "Connecting to " + gameAddress + ":29999";
+    EXPECT_EQ(status(), connecting);
     for (int tick = 0; tick < 30; ++tick) {
         form.KeepAlive.tick();
         if (tick % 10 == 0) {
-            EXPECT_EQ(status(),
-                      "Connecting to localhost:29999 (" + std::to_string(tick / 10 + 1) + "/3)");
+            const std::string attempt = std::to_string(tick / 10 + 1) + "/3";
+            EXPECT_EQ(status(), connecting + " (" + attempt + ")");
+            EXPECT_EQ(form.StatusBar.PanelText(2), "Connecting " + attempt);
             EXPECT_EQ(game.receive().value_or(Bytes{}).size(), 24U);  // the ISI
             EXPECT_EQ(idOf(game.receive()), "VER");
         }
@@ -115,6 +123,7 @@ TEST_F(MainWindow, CancelOrAHandshakeThatTriesThreeTimesEndsTheAttempt) {
     EXPECT_TRUE(game.quiet());
     form.KeepAlive.tick();
     EXPECT_EQ(status(), "No response in 3 tries. InSim running? (use: /insim 29999 in LFS)");
+    EXPECT_EQ(form.StatusBar.PanelText(2), "Not connected");
     EXPECT_EQ(form.cmdConnect.caption(), "Connect");
     EXPECT_FALSE(form.KeepAlive.enabled());
     EXPECT_EQ(idOf(game.receive()), "ISC");
@@ -126,6 +135,13 @@ TEST_F(MainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
     EXPECT_TRUE(form.txtSend.enabled());
     EXPECT_EQ(idOf(game.receive()), "NLI");
     EXPECT_EQ(idOf(game.receive()), "SSG");
+    EXPECT_EQ(form.StatusBar.PanelText(2), "Connected: S2 0.7F");
+    // The game's keep-alive answer empties the message line, never the link panel.
+    answer(support::staPacket({.numPlayers = 1}));
+    answer(support::packetOf("ACK", 4));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return status().empty(); }));
+    EXPECT_EQ(form.StatusBar.PanelText(2), "Connected: S2 0.7F, 1 car");
+    EXPECT_EQ(idOf(game.receive()), "NPL");
     for (int tick = 0; tick < 3; ++tick) {  // under traffic every tick sends one ACK
         form.KeepAlive.tick();
         answer(support::packetOf("XYZ", 8));
@@ -146,6 +162,20 @@ TEST_F(MainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
                                               "ISC 121"}));
     EXPECT_EQ(status(), "No response in 2 minutes.. InSim running?");
     EXPECT_EQ(form.cmdConnect.caption(), "Connect");
+    EXPECT_EQ(form.StatusBar.PanelText(2), "Not connected");
+}
+
+// Another sender on loopback neither connects, counts cars nor keeps the link alive.
+TEST_F(MainWindow, AStrangersDatagramsAreDroppedAndCounted) {
+    connected();
+    form.lngTimer = 50;
+    support::UdpPeer stranger("127.0.0.2");
+    answer(support::verPacket("XX", "9.9"), &stranger);
+    answer(support::staPacket({.numPlayers = 99}), &stranger);
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.link.dropped() == 2; }));
+    EXPECT_EQ(form.lngTimer, 50);
+    EXPECT_EQ(status() + "|" + link(),
+              "Connected to LFS S2 0.7F|Connected: S2 0.7F|2 datagrams from other senders dropped");
 }
 
 TEST_F(MainWindow, AFailedConnectWaitsInCancel) {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A thin layer over BSD sockets that makes the calls a Windows Sockets build
 // makes. Failures return -1 (kInvalidSocket for a socket) and leave their
@@ -51,6 +52,8 @@ std::optional<std::uint32_t> parseIPv4(std::string_view text);
 // The resolver's first IPv4 address for a host name.
 std::optional<std::uint32_t> resolveIPv4(std::string_view host);
 std::string formatIPv4(std::uint32_t address);
+// The IPv4 addresses of this machine's network interfaces, loopback included.
+std::vector<std::uint32_t> ownIPv4Addresses();
 
 // Test hook: the next receive on any socket fails with this error number and
 // leaves the waiting data where it is.

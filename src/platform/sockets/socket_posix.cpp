@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <ifaddrs.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -188,6 +189,10 @@ std::ptrdiff_t receiveFrom(NativeSocket socket, std::span<std::uint8_t> buffer,
                            SocketAddress& from) {
     sockaddr_in address{};
     socklen_t length = sizeof address;
+    if (t_failNextReceive != 0) {
+        t_lastError = std::exchange(t_failNextReceive, 0);
+        return -1;
+    }
     const auto result = retryOnInterrupt([&] {
         return ::recvfrom(descriptor(socket), buffer.data(), buffer.size(), 0, asGeneric(address),
                           &length);
@@ -257,6 +262,22 @@ std::string formatIPv4(std::uint32_t address) {
     std::array<char, INET_ADDRSTRLEN> text{};
     ::inet_ntop(AF_INET, &system, text.data(), text.size());
     return text.data();
+}
+
+std::vector<std::uint32_t> ownIPv4Addresses() {
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0) {
+        return fail(std::vector<std::uint32_t>{});
+    }
+    std::vector<std::uint32_t> addresses;
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        if (entry->ifa_addr != nullptr && entry->ifa_addr->sa_family == AF_INET) {
+            addresses.push_back(
+                ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr));
+        }
+    }
+    ::freeifaddrs(list);
+    return addresses;
 }
 
 void failNextReceive(int error) {

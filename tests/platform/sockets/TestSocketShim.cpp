@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,7 @@ TEST(SocketShim, ReadsHostTextAsThePlatformParserDoesAndResolvesNames) {
     EXPECT_EQ(formatIPv4(0x0A010002U), "10.1.0.2");
     EXPECT_EQ(resolveIPv4("localhost"), kLoopback);
     EXPECT_EQ(errorAfter(!resolveIPv4("no-such-host.invalid")), kErrorHostNotFound);
+    EXPECT_GE(std::ranges::count(ownIPv4Addresses(), kLoopback), 1);
 }
 
 // The failure hook that keeps the datagram is checked where the socket object reads.
