@@ -24,6 +24,7 @@ void ConsoleStatusWindow::setText(statusbar::WindowHandle, std::uint32_t partAnd
     if ((partAndStyle & kPartMask) == 0) {
         m_out << "status: " << text << std::endl;
     } else if ((partAndStyle & kPartMask) == kLinkPart) {
+        printPendingTip();
         printChange(m_link, "link: ", text);
     }
 }
@@ -31,7 +32,18 @@ void ConsoleStatusWindow::setText(statusbar::WindowHandle, std::uint32_t partAnd
 void ConsoleStatusWindow::setTipText(statusbar::WindowHandle, std::uint32_t part,
                                      std::string_view text) {
     if (part == kLinkPart) {
-        printChange(m_linkTip, "link tip: ", text);
+        m_pendingTip = text;
+        // A flood from strangers changes the tip with each datagram: a line a second at most.
+        if (std::chrono::steady_clock::now() - m_tipPrinted >= std::chrono::seconds(1)) {
+            printPendingTip();
+        }
+    }
+}
+
+void ConsoleStatusWindow::printPendingTip() {
+    if (m_pendingTip != m_linkTip) {
+        printChange(m_linkTip, "link tip: ", m_pendingTip);
+        m_tipPrinted = std::chrono::steady_clock::now();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "statusbar/StatusWindow.h"
 
+#include <chrono>
 #include <ostream>
 #include <string>
 
@@ -56,11 +57,14 @@ public:
 
 private:
     void printChange(std::string& last, std::string_view label, std::string_view text);
+    void printPendingTip();
 
     std::ostream& m_out;
     std::uint32_t m_style = 0;
     std::string m_link;
     std::string m_linkTip;
+    std::string m_pendingTip;
+    std::chrono::steady_clock::time_point m_tipPrinted{};
 };
 
 }  // namespace rennlupe::console
