@@ -115,6 +115,7 @@ void OverlayWindow::drawWantedText() {
     }
     // Left out when invisible: without a compositor its pixels would show black.
     m_textPath = m_text && m_text->colour.alpha() != 0 ? textPath(*m_text) : QPainterPath();
+    m_textShape = regionOf(m_textPath, m_outline);
     refresh();
 }
 
@@ -159,7 +160,7 @@ void OverlayWindow::paintEvent(QPaintEvent*) {
 }
 
 void OverlayWindow::refresh() {
-    QRegion shape = regionOf(m_textPath, m_outline);
+    QRegion shape = m_textShape;
     if (m_pictureShown) {
         shape += QRect(m_pictureTopLeft, m_picture.size());
     }

@@ -33,7 +33,7 @@ public:
         bool operator==(const TextBlock&) const = default;
     };
 
-    static constexpr std::chrono::milliseconds kTextPause{100};
+    static constexpr std::chrono::milliseconds kTextPause{200};
 
     explicit OverlayWindow(std::chrono::milliseconds textPause = kTextPause);
 
@@ -61,6 +61,7 @@ private:
     QTimer m_textTimer;
     std::optional<TextBlock> m_text;
     QPainterPath m_textPath;
+    QRegion m_textShape;
     qreal m_outline = 1;
     QImage m_picture;
     QPoint m_pictureTopLeft;

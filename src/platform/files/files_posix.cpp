@@ -96,7 +96,9 @@ bool syncFolderOf(const std::string& path) {
 }  // namespace
 
 std::string PosixFiles::executablePath() const {
-    return readLink("/proc/self/exe").value_or(std::string());
+    // Read once: each gauge packet asks for the shift picture beside the executable.
+    static const std::string path = readLink("/proc/self/exe").value_or(std::string());
+    return path;
 }
 
 std::string PosixFiles::configurationFolder() const {
