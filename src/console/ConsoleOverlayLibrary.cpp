@@ -23,19 +23,32 @@ void ConsoleOverlayLibrary::GPML_SetTextMultilineData(std::int16_t x, std::int16
 }
 
 void ConsoleOverlayLibrary::GPML_ShowText(std::int32_t show) {
-    if (show == 0) {
-        return;
+    std::string shown;  // hidden text prints nothing
+    if (show != 0) {
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "0x%08X", m_colour);
+        shown = "overlay text: x=" + std::to_string(m_x) + " y=" + std::to_string(m_y) +
+                " colour=" + colour + " size=" + std::to_string(m_size) + " text=" + m_text;
     }
-    char colour[16];
-    std::snprintf(colour, sizeof colour, "0x%08X", m_colour);
-    m_out << "overlay text: x=" << m_x << " y=" << m_y << " colour=" << colour << " size=" << m_size
-          << " text=" << m_text << std::endl;
+    if (shown != m_shownText) {
+        m_shownText = shown;
+        if (!shown.empty()) {
+            m_out << shown << std::endl;
+        }
+    }
 }
 
 void ConsoleOverlayLibrary::GPPIC_ShowPicturePos(std::int32_t show, std::int16_t x,
                                                  std::int16_t y) {
-    m_out << "overlay picture: " << (show != 0 ? "show" : "hide") << " x=" << x << " y=" << y
-          << " file=" << m_picture << std::endl;
+    const std::string line = std::string("overlay picture: ") + (show != 0 ? "show" : "hide") +
+                             " x=" + std::to_string(x) + " y=" + std::to_string(y) +
+                             " file=" + m_picture;
+    // A hidden picture looks the same wherever it was put, and nothing shows at first.
+    const std::string shown = show != 0 ? line : std::string();
+    if (shown != m_shownPicture) {
+        m_shownPicture = shown;
+        m_out << line << std::endl;
+    }
 }
 
 void ConsoleOverlayLibrary::GPSI_GetScreenSize(std::int32_t& width, std::int32_t& height) {

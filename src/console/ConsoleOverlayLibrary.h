@@ -8,9 +8,9 @@
 
 namespace rennlupe::console {
 
-// The in-game drawing as lines on standard output:
+// The in-game drawing as lines on standard output, each only when what it shows changed:
 //   overlay text: x=X y=Y colour=0xAARRGGBB size=S text=TEXT   (CR written as \r)
-//   overlay picture: show|hide x=X y=Y file=PATH
+//   overlay picture: show|hide x=X y=Y file=PATH   (no hide line for a picture not shown)
 class ConsoleOverlayLibrary final : public overlay::OverlayLibrary {
 public:
     explicit ConsoleOverlayLibrary(std::ostream& out) : m_out(out) {}
@@ -32,6 +32,8 @@ private:
     unsigned m_size = 0;
     std::string m_text;
     std::string m_picture;
+    std::string m_shownText;     // the last text line, "" while none shows
+    std::string m_shownPicture;  // the last show line, "" while hidden
 };
 
 }  // namespace rennlupe::console

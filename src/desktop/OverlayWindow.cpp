@@ -60,31 +60,62 @@ QRegion regionOf(const QPainterPath& path, qreal outline) {
 
 }  // namespace
 
-OverlayWindow::OverlayWindow()
+OverlayWindow::OverlayWindow(std::chrono::milliseconds textPause)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
-                           Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus) {
+                           Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus),
+      m_textPause(textPause) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
+    m_textTimer.setSingleShot(true);
+    QObject::connect(&m_textTimer, &QTimer::timeout, this, [this] {
+        platform::fenced("drawing the overlay's text", [this] { drawWantedText(); });
+    });
 }
 
 void OverlayWindow::showText(const TextBlock& block) {
-    if (m_text == block) {
+    if (m_wantedText == block) {
         return;
     }
-    m_text = block;
-    m_outline = std::max<qreal>(1, block.pixelSize / 14.0);
-    // Left out when invisible: without a compositor its pixels would show black.
-    m_textPath = block.colour.alpha() != 0 ? textPath(block) : QPainterPath();
-    refresh();
+    m_wantedText = block;
+    textWanted();
 }
 
 void OverlayWindow::hideText() {
-    if (!m_text) {
+    if (!m_wantedText) {
         return;
     }
-    m_text.reset();
-    m_textPath = QPainterPath();
+    m_wantedText.reset();
+    textWanted();
+}
+
+// Now when the last drawing is a pause ago, else once the pause is over.
+void OverlayWindow::textWanted() {
+    if (m_textTimer.isActive()) {
+        return;
+    }
+    const auto since = std::chrono::milliseconds(
+        m_sinceTextDrawn.isValid() ? m_sinceTextDrawn.elapsed() : m_textPause.count());
+    if (since >= m_textPause) {
+        drawWantedText();
+    } else {
+        m_textTimer.start(m_textPause - since);
+    }
+}
+
+void OverlayWindow::drawWantedText() {
+    m_textTimer.stop();
+    m_sinceTextDrawn.start();
+    if (m_text == m_wantedText) {
+        return;
+    }
+    m_text = m_wantedText;
+    if (m_text) {
+        m_outline = std::max<qreal>(1, m_text->pixelSize / 14.0);
+    }
+    // Left out when invisible: without a compositor its pixels would show black.
+    m_textPath = m_text && m_text->colour.alpha() != 0 ? textPath(*m_text) : QPainterPath();
+    m_textShape = regionOf(m_textPath, m_outline);
     refresh();
 }
 
@@ -129,7 +160,7 @@ void OverlayWindow::paintEvent(QPaintEvent*) {
 }
 
 void OverlayWindow::refresh() {
-    QRegion shape = regionOf(m_textPath, m_outline);
+    QRegion shape = m_textShape;
     if (m_pictureShown) {
         shape += QRect(m_pictureTopLeft, m_picture.size());
     }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainterPath>
 #include <QPoint>
 #include <QRegion>
 #include <QSize>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <optional>
 
 class QPaintEvent;
@@ -17,7 +20,8 @@ namespace rennlupe::desktop {
 
 // A click-through window over the whole screen that shows the text block and
 // the picture. Its shape is what it draws, so it needs no compositor: a plain
-// translucent window would show as a black rectangle without one.
+// translucent window would show as a black rectangle without one. The text is
+// drawn at most once a textPause: the gaps change with every position set.
 class OverlayWindow final : public QWidget {
 public:
     struct TextBlock {
@@ -29,7 +33,9 @@ public:
         bool operator==(const TextBlock&) const = default;
     };
 
-    OverlayWindow();
+    static constexpr std::chrono::milliseconds kTextPause{200};
+
+    explicit OverlayWindow(std::chrono::milliseconds textPause = kTextPause);
 
     void showText(const TextBlock& block);
     void hideText();
@@ -43,12 +49,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void textWanted();
+    void drawWantedText();
     void refresh();
     void scheduleRestack();
     void restack();
 
+    std::optional<TextBlock> m_wantedText;
+    std::chrono::milliseconds m_textPause;
+    QElapsedTimer m_sinceTextDrawn;
+    QTimer m_textTimer;
     std::optional<TextBlock> m_text;
     QPainterPath m_textPath;
+    QRegion m_textShape;
     qreal m_outline = 1;
     QImage m_picture;
     QPoint m_pictureTopLeft;

@@ -28,8 +28,13 @@ void QtOverlayLibrary::GPML_ShowText(std::int32_t show) {
 }
 
 void QtOverlayLibrary::GPPIC_LoadNewPicture(std::string_view path) {
-    QImageReader reader(toQString(path));
-    m_picture = reader.read();  // null when the file cannot be read
+    const std::optional<platform::FileStamp> stamp = m_files.stampOf(std::string(path));
+    auto [loaded, isNew] = m_loaded.try_emplace(std::string(path));
+    if (isNew || loaded->second.stamp != stamp) {
+        // Null when the file cannot be read.
+        loaded->second = {stamp, stamp ? QImageReader(toQString(path)).read() : QImage()};
+    }
+    m_picture = loaded->second.picture;
 }
 
 void QtOverlayLibrary::GPPIC_ShowPicturePos(std::int32_t show, std::int16_t x, std::int16_t y) {

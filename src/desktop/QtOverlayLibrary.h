@@ -2,22 +2,32 @@
 
 #include "desktop/OverlayWindow.h"
 #include "overlay/OverlayLibrary.h"
+#include "platform/files/Files.h"
+#include "platform/files/FileStamp.h"
 
 #include <QImage>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace rennlupe::desktop {
 
 // The drawing library as a window of the program's own over the game, made
 // after the application object. A size of 0 draws at kDefaultPixelSize; a
-// picture that cannot be read shows nothing.
+// picture that cannot be read shows nothing. Each picture file is read once,
+// and again only when its modification time or size changed.
 class QtOverlayLibrary final : public overlay::OverlayLibrary {
 public:
     static constexpr int kDefaultPixelSize = 16;
 
-    QtOverlayLibrary() = default;
+    explicit QtOverlayLibrary(const platform::Files& files,
+                              std::chrono::milliseconds textPause = OverlayWindow::kTextPause)
+        : m_files(files), m_window(textPause) {}
     QtOverlayLibrary(const QtOverlayLibrary&) = delete;
     QtOverlayLibrary& operator=(const QtOverlayLibrary&) = delete;
 
@@ -33,8 +43,15 @@ public:
     OverlayWindow& window() noexcept { return m_window; }
 
 private:
+    struct LoadedPicture {
+        std::optional<platform::FileStamp> stamp;
+        QImage picture;
+    };
+
+    const platform::Files& m_files;
     OverlayWindow m_window;
     OverlayWindow::TextBlock m_kept;
+    std::map<std::string, LoadedPicture, std::less<>> m_loaded;
     QImage m_picture;
 };
 

@@ -23,8 +23,8 @@ int runDesktop(const ui::StartOptions& options, std::ostream& err) {
     QGuiApplication::setDesktopFileName(QStringLiteral("rennlupe"));
 
     QtLoop loop;
-    QtOverlayLibrary overlayLibrary;
     platform::PosixFiles files;
+    QtOverlayLibrary overlayLibrary(files);
     bits::SystemClock clock;
     MainWindow window;
     auto* statusWindow = new QtStatusWindow(&window);

@@ -53,19 +53,30 @@ TEST(HeadlessProgram, SaysWhyThePortRuleKeepsConnectFromBeingClicked) {
     }
 }
 
-TEST(ConsoleOverlayLibrary, PrintsTextAndPictureLines) {
+TEST(ConsoleOverlayLibrary, PrintsTextAndPictureLinesOnlyWhenWhatTheyShowChanges) {
     std::ostringstream out;
     ConsoleOverlayLibrary library(out);
-    library.GPML_SetTextMultilineData(10, 20, "V - 00:01:234\rH - 00:00:500",
-                                      static_cast<std::int32_t>(0xFFFF0000U), 0, 12, -1, 0, 0, 1);
-    library.GPML_ShowText(1);
     library.GPPIC_LoadNewPicture("/opt/r/schalten.jpg");
+    library.GPPIC_ShowPicturePos(0, 5, 6);  // nothing showed before
+    for (const char* text : {"V - 00:01:234\rH - 00:00:500", "V - 00:01:234\rH - 00:00:500", "V"}) {
+        library.GPML_SetTextMultilineData(10, 20, text, static_cast<std::int32_t>(0xFFFF0000U), 0,
+                                          12, -1, 0, 0, 1);
+        library.GPML_ShowText(1);
+    }
+    library.GPML_ShowText(0);
+    library.GPML_ShowText(1);  // shown again after it was hidden
     library.GPPIC_ShowPicturePos(1, 5, 6);
+    library.GPPIC_ShowPicturePos(1, 5, 6);
+    library.GPPIC_ShowPicturePos(1, 7, 6);
     library.GPPIC_ShowPicturePos(0, 5, 6);
+    library.GPPIC_ShowPicturePos(0, 9, 6);  // a hidden picture stays hidden wherever it is put
     EXPECT_EQ(out.str(),
               "overlay text: x=10 y=20 colour=0xFFFF0000 size=12 text=V - 00:01:234\\rH - "
               "00:00:500\n"
+              "overlay text: x=10 y=20 colour=0xFFFF0000 size=12 text=V\n"
+              "overlay text: x=10 y=20 colour=0xFFFF0000 size=12 text=V\n"
               "overlay picture: show x=5 y=6 file=/opt/r/schalten.jpg\n"
+              "overlay picture: show x=7 y=6 file=/opt/r/schalten.jpg\n"
               "overlay picture: hide x=5 y=6 file=/opt/r/schalten.jpg\n");
 }
 

@@ -15,7 +15,10 @@
 #include <QTest>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <string>
 
 namespace rennlupe::desktop {
 namespace {
@@ -31,7 +34,7 @@ struct Rig : support::MainWindowSliders {
     support::TemporaryFolder folder;
     support::FailingFiles files;
     support::RecordingMessageLine line;
-    QtOverlayLibrary library;
+    QtOverlayLibrary library{files, std::chrono::milliseconds(0)};  // every text drawn at once
     overlay::Form1 form{
         library, files, {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}, line};
 
@@ -104,6 +107,18 @@ TEST(QtOverlay, IsAClickThroughScreenDrawingTextAndPictureAtTheSlidersWithinItsS
     rig.form.TextInDX("V - 1.23");
     EXPECT_GE(textBox(grabbed(window)).height(), 8);
 
+    // Text faster than the pause shows its latest lines once the pause is over.
+    QtOverlayLibrary paced{rig.files, std::chrono::milliseconds(50)};
+    for (const char* text : {"V", "V\rH", "V - 1.23\rH - 0.50"}) {
+        paced.GPML_SetTextMultilineData(10, 10, text, static_cast<std::int32_t>(0xFFFF0000U), 0, 24,
+                                        -1, 300, 400, 1);
+        paced.GPML_ShowText(-1);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&paced] {
+        const QRect box = textBox(grabbed(paced.window()));
+        return box.width() > 2 * Rig::kTextSize && box.height() > Rig::kTextSize;
+    }));
+
     // Only the text was shown, so hiding it leaves nothing to show; nor does clear text.
     rig.library.GPML_ShowText(0);
     EXPECT_FALSE(window.isVisible());
@@ -123,6 +138,23 @@ TEST(QtOverlay, IsAClickThroughScreenDrawingTextAndPictureAtTheSlidersWithinItsS
     EXPECT_EQ(window.mask(), QRegion(Rig::kPicture));
     rig.form.GrafikInDXVerbergen("Grafik Größe.jpg");
     EXPECT_FALSE(window.isVisible());
+
+    // A file is read once; again only when its modification time or size changed.
+    const std::string bitmap = rig.folder.file("Bild.bmp");
+    const auto showsRed = [&rig, &window] {
+        rig.form.GrafikInDXZeigen("Bild.bmp");
+        return qRed(grabbed(window).pixel(Rig::kPicture.center())) > 150;
+    };
+    ASSERT_TRUE(picture.save(QString::fromStdString(bitmap), "BMP"));
+    const auto written = std::filesystem::last_write_time(bitmap);
+    EXPECT_FALSE(showsRed());
+    picture.fill(QColor(200, 0, 0));
+    ASSERT_TRUE(picture.save(QString::fromStdString(bitmap), "BMP"));  // the same size
+    std::filesystem::last_write_time(bitmap, written);
+    EXPECT_FALSE(showsRed());
+    std::filesystem::last_write_time(bitmap, written + std::chrono::seconds(1));
+    EXPECT_TRUE(showsRed());
+    rig.form.GrafikInDXVerbergen("Bild.bmp");
 
     // With the text beside it, hiding the picture leaves the text.
     rig.form.TextInDX("V - 1.23");

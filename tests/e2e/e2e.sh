@@ -108,6 +108,10 @@ track)
   expect_line "^overlay text: x=.* text=.*[VH] - [0-9][0-9]:[0-9][0-9]:[0-9][0-9][0-9]"
   expect_line "^overlay picture: show x=.* file=$work/schalten.jpg$"
   expect_line "^overlay picture: hide x="
+  # A line only when what it shows changed: never the same picture or text line twice running.
+  for kind in picture text; do
+    ! grep "^overlay $kind:" "$work/out.txt" | uniq -d | grep -q . || fail "an overlay $kind line repeats"
+  done
   stop_program || fail "the program did not end with 0 on SIGTERM"
   grep -q "closed" "$work/sim.txt" || fail "no close packet reached the game"
   grep -q "^\[Positionen\]" "$work/rennlupe.ini" || fail "no settings file beside the program"

@@ -40,6 +40,9 @@ public:
     }
     std::optional<std::string> read(const std::string& p) const override { return m_real.read(p); }
     bool exists(const std::string& path) const override { return m_real.exists(path); }
+    std::optional<platform::FileStamp> stampOf(const std::string& path) const override {
+        return m_real.stampOf(path);
+    }
     std::string resolveLinks(const std::string& p) const override { return m_real.resolveLinks(p); }
     bool isWritableFile(const std::string& p) const override { return m_real.isWritableFile(p); }
     bool isWritableFolder(const std::string& p) const override {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/FileStamp.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,6 +24,8 @@ public:
     // The whole file, or nothing when it cannot be opened or read.
     virtual std::optional<std::string> read(const std::string& path) const = 0;
     virtual bool exists(const std::string& path) const = 0;
+    // The file's modification time and size; nothing when it cannot be looked at.
+    virtual std::optional<FileStamp> stampOf(const std::string& path) const = 0;
     // The file a path names once every symbolic link on its last part is followed.
     virtual std::string resolveLinks(const std::string& path) const = 0;
     // A file without any write permission counts as read-only even for the superuser.

@@ -17,6 +17,7 @@ public:
 
     std::optional<std::string> read(const std::string& path) const override;
     bool exists(const std::string& path) const override;
+    std::optional<FileStamp> stampOf(const std::string& path) const override;
     std::string resolveLinks(const std::string& path) const override;
     bool isWritableFile(const std::string& path) const override;
     bool isWritableFolder(const std::string& folder) const override;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -95,7 +96,9 @@ bool syncFolderOf(const std::string& path) {
 }  // namespace
 
 std::string PosixFiles::executablePath() const {
-    return readLink("/proc/self/exe").value_or(std::string());
+    // Read once: each gauge packet asks for the shift picture beside the executable.
+    static const std::string path = readLink("/proc/self/exe").value_or(std::string());
+    return path;
 }
 
 std::string PosixFiles::configurationFolder() const {
@@ -131,6 +134,17 @@ std::optional<std::string> PosixFiles::read(const std::string& path) const {
 bool PosixFiles::exists(const std::string& path) const {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0;
+}
+
+std::optional<FileStamp> PosixFiles::stampOf(const std::string& path) const {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t kNanosecondsPerSecond = 1000000000;
+    const std::int64_t seconds = status.st_mtim.tv_sec;
+    const std::int64_t size = status.st_size;
+    return FileStamp{seconds * kNanosecondsPerSecond + status.st_mtim.tv_nsec, size};
 }
 
 std::string PosixFiles::resolveLinks(const std::string& path) const {
