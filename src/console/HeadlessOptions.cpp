@@ -10,7 +10,7 @@ std::string_view HeadlessOptions::usage() {
            "  (without --headless the window opens; the options below fill in its boxes)\n"
            "  --headless        run without a window: status, link and overlay lines on stdout\n"
            "  --host H          the game's address (empty: this machine)\n"
-           "  --recv-port N     the local port on which the game's datagrams arrive (default 29998)\n"
+           "  --recv-port N     the local port for the game's datagrams (default 29998)\n"
            "  --password P      the game's admin password\n"
            "  --connect         click Connect once the window has loaded\n"
            "  --keepalive-ms N  interval of the keep-alive timer, default 1000 (a setting for "
