@@ -1,6 +1,6 @@
-// The gap lines against the stand-in game's own race (seed 3, 24 cars, 10 sets
-// a second), run through the real dispatcher with a clock that moves one set at
-// a time: how often each line shows, and how far it is from the model's gap.
+// The gap lines against the stand-in game's race (seed 3, 24 cars, 10 sets a second)
+// through the real dispatcher: how often each shows, and how far it is from the time
+// since the earlier car, on its own path, was where the later car is now.
 #include "insim-sim/RaceSimulation.h"
 #include "insim/PacketDispatcher.h"
 #include "insim/RaceState.h"
