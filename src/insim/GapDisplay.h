@@ -26,7 +26,9 @@ public:
     // Every step is skipped on failure, silently; sends at most one text.
     void ShowGapsInDX();
     void FindNeighbours(const bits::Value& viewedId, Neighbours& out) const;
-    // Seconds since the car passed the node, or 0 when it did not (or for id 0).
+    // Seconds since the car passed the node: its first logged passage, else the moment
+    // interpolated between its nearest passages either side (first rows, within 64
+    // nodes and 5 s of each other); 0 when there is neither (or for id 0).
     float GapAtNode(const bits::Value& nodeKey, const bits::Value& plid,
                     const bits::Value& time) const;
 

@@ -21,7 +21,6 @@ namespace {
 
 constexpr std::string_view kShiftPicture = "schalten.jpg";
 constexpr std::uint8_t kShiftLight = 1;
-constexpr std::int16_t kLapNodes = 1000;
 
 std::string number(int value) {
     return std::to_string(value);
@@ -143,6 +142,7 @@ void PacketDispatcher::handleMci(Buffer bytes) {
     const std::int16_t finishNode = mci.FinishNode();
     m_host.lblStreckennodes().setCaption(number(numNodes));
     m_state.playerCount = mci.NumPlayers;
+    m_state.trackNodes = numNodes;
     const int packetsInSet = mci.NumPlayers <= 8 ? 1 : mci.NumPlayers <= 16 ? 2 : 3;
     const int place = mci.FirstCar == 0 ? 1 : mci.FirstCar == 8 ? 2 : mci.FirstCar == 16 ? 3 : 0;
     const int baseRow = (place - 1) * 8;
@@ -163,17 +163,16 @@ void PacketDispatcher::handleMci(Buffer bytes) {
         const std::int16_t lap = car.Lap;
         const std::int16_t lapOfKey = car.Node <= finishNode ? lap : bits::checked16::sub(lap, 1);
         const std::int16_t nodeKey =
-            bits::checked16::add(bits::checked16::mul(lapOfKey, kLapNodes), car.Node);
+            bits::checked16::add(bits::checked16::mul(lapOfKey, RaceState::kKeysPerLap), car.Node);
         const std::int16_t plid = car.PlayerId;
 
         RaceState::Row& standing = m_state.standings()[static_cast<std::size_t>(row)];
         standing[RaceState::kPlid] = bits::Value::ofInt16(plid);
         standing[RaceState::kNodeKey] = bits::Value::ofInt16(nodeKey);
-        standing[RaceState::kNodeTime] =
-            bits::Value::ofSingle(static_cast<float>(m_clock.secondsSinceMidnight()));
+        standing[RaceState::kNodeTime] = bits::Value::ofDouble(m_clock.secondsSinceMidnight());
         standing[RaceState::kLap] = bits::Value::ofInt16(lap);
-        m_state.writeLogRow(m_state.nodeLogNext, plid, nodeKey,
-                            static_cast<float>(m_clock.secondsSinceMidnight()), lap);
+        m_state.writeLogRow(m_state.nodeLogNext, plid, nodeKey, m_clock.secondsSinceMidnight(),
+                            lap);
 
         if (bits::textToNumber(m_host.lblMeineID().caption()) == car.PlayerId) {
             m_host.Label5().setCaption(number(car.Node));

@@ -9,14 +9,14 @@ namespace rennlupe::insim {
 RaceState::RaceState() : m_nodeLog(kLogRows), m_index(kLogRows) {}
 
 void RaceState::writeLogRow(std::int16_t row, std::int16_t plid, std::int16_t nodeKey,
-                            float nodeTime, std::int16_t lap) {
+                            double nodeTime, std::int16_t lap) {
     if (row < 0 || static_cast<std::size_t>(row) >= kLogRows) {
         throw bits::IndexOutOfRange();
     }
     Row& target = m_nodeLog[static_cast<std::size_t>(row)];
     target[kPlid] = bits::Value::ofInt16(plid);
     target[kNodeKey] = bits::Value::ofInt16(nodeKey);
-    target[kNodeTime] = bits::Value::ofSingle(nodeTime);
+    target[kNodeTime] = bits::Value::ofDouble(nodeTime);
     target[kLap] = bits::Value::ofInt16(lap);
     m_index.assign(row, plid, nodeKey);
 }

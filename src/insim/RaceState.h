@@ -23,6 +23,8 @@ public:
     static constexpr std::size_t kLogRows = 20001;
     // The ring uses rows 1 to 19998: the row after 19998 is 1 again.
     static constexpr std::int16_t kLogWrapRow = 19999;
+    // A node key is lap * kKeysPerLap + node.
+    static constexpr std::int16_t kKeysPerLap = 1000;
 
     using Row = std::array<bits::Value, kColumns>;
 
@@ -34,7 +36,7 @@ public:
     const NodeLogIndex& index() const noexcept { return m_index; }
 
     // Writes one log row and keeps the index up to date with it.
-    void writeLogRow(std::int16_t row, std::int16_t plid, std::int16_t nodeKey, float nodeTime,
+    void writeLogRow(std::int16_t row, std::int16_t plid, std::int16_t nodeKey, double nodeTime,
                      std::int16_t lap);
 
     // Recursive two-sided quicksort of standings rows first..last, highest
@@ -43,6 +45,7 @@ public:
 
     std::int16_t nodeLogNext = 0;
     std::int16_t playerCount = 0;
+    std::int16_t trackNodes = 0;  // nodes of a lap, as the last position packet said
 
 private:
     bits::Value& cell(std::int32_t row, std::int16_t column);

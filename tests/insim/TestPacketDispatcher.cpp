@@ -108,7 +108,7 @@ TEST_F(Dispatcher, MciWritesStandingsAndLogWithNodeKeys) {
     EXPECT_EQ(std::tuple(key(0), plid(0), key(1), plid(1), key(23), plid(23)),
               std::tuple(2005, 1, 1310, 2, -600, 3));
     EXPECT_EQ(state.standings()[2][RaceState::kLap], Value::ofInt16(0));
-    EXPECT_EQ(state.standings()[2][RaceState::kNodeTime], Value::ofSingle(36000.0F));
+    EXPECT_EQ(state.standings()[2][RaceState::kNodeTime], Value::ofDouble(36000.0));
     EXPECT_EQ(logged(1, RaceState::kNodeKey), Value::ofInt16(2005));
     EXPECT_EQ(logged(2, RaceState::kPlid), Value::ofInt16(2));
     EXPECT_EQ(logged(3, RaceState::kNodeKey), Value::ofInt16(-600));

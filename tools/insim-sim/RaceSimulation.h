@@ -4,6 +4,7 @@
 #include "insim/MciRecord.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -35,6 +36,9 @@ public:
 
     std::int16_t node(int car) const;
     std::uint8_t lap(int car) const;
+    // Nodes from the start of lap 1, unrounded: between two steps a car moves
+    // at an even speed, so this gives its exact path.
+    double position(int car) const { return m_cars.at(static_cast<std::size_t>(car)).position; }
 
 private:
     struct Car {
