@@ -166,13 +166,14 @@ void PacketDispatcher::handleMci(Buffer bytes) {
             bits::checked16::add(bits::checked16::mul(lapOfKey, RaceState::kKeysPerLap), car.Node);
         const std::int16_t plid = car.PlayerId;
 
+        // One moment for the standing and its log row, so a gap between them reads 0.
+        const double now = m_clock.secondsSinceMidnight();
         RaceState::Row& standing = m_state.standings()[static_cast<std::size_t>(row)];
         standing[RaceState::kPlid] = bits::Value::ofInt16(plid);
         standing[RaceState::kNodeKey] = bits::Value::ofInt16(nodeKey);
-        standing[RaceState::kNodeTime] = bits::Value::ofDouble(m_clock.secondsSinceMidnight());
+        standing[RaceState::kNodeTime] = bits::Value::ofDouble(now);
         standing[RaceState::kLap] = bits::Value::ofInt16(lap);
-        m_state.writeLogRow(m_state.nodeLogNext, plid, nodeKey, m_clock.secondsSinceMidnight(),
-                            lap);
+        m_state.writeLogRow(m_state.nodeLogNext, plid, nodeKey, now, lap);
 
         if (bits::textToNumber(m_host.lblMeineID().caption()) == car.PlayerId) {
             m_host.Label5().setCaption(number(car.Node));

@@ -254,8 +254,8 @@ void frmMain::KeepAlive_Timer() {
         }
         if (lngTimer % 10 == 0) {
             const int attempt = lngTimer / 10 + 1;
-            StatusBar.show("Connecting to " + m_gameAddress + " (" + std::to_string(attempt) +
-                           "/3)");
+            StatusBar.show("Connecting to " + m_gameAddress + " (" + std::to_string(attempt) + "/" +
+                           std::to_string(kTries) + ")");
             link.connecting(attempt, kTries);
             insim::SendISI(InSimSocket, lngClientSocket, portOf(txtRecvPort.text()),
                            txtPassword.text());

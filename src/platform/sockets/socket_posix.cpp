@@ -104,6 +104,15 @@ int resolverError(int code) {
     }
 }
 
+// The failure failNextReceive asked for, once.
+bool failsByTestHook() {
+    if (t_failNextReceive == 0) {
+        return false;
+    }
+    t_lastError = std::exchange(t_failNextReceive, 0);
+    return true;
+}
+
 }  // namespace
 
 int startup() {
@@ -176,8 +185,7 @@ int localAddress(NativeSocket socket, SocketAddress& local) {
 }
 
 std::ptrdiff_t receiveBytes(NativeSocket socket, std::span<std::uint8_t> buffer) {
-    if (t_failNextReceive != 0) {
-        t_lastError = std::exchange(t_failNextReceive, 0);
+    if (failsByTestHook()) {
         return -1;
     }
     const auto result = retryOnInterrupt(
@@ -189,8 +197,7 @@ std::ptrdiff_t receiveFrom(NativeSocket socket, std::span<std::uint8_t> buffer,
                            SocketAddress& from) {
     sockaddr_in address{};
     socklen_t length = sizeof address;
-    if (t_failNextReceive != 0) {
-        t_lastError = std::exchange(t_failNextReceive, 0);
+    if (failsByTestHook()) {
         return -1;
     }
     const auto result = retryOnInterrupt([&] {
