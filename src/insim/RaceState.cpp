@@ -19,6 +19,14 @@ void RaceState::writeLogRow(std::int16_t row, std::int16_t plid, std::int16_t no
     target[kNodeTime] = bits::Value::ofDouble(nodeTime);
     target[kLap] = bits::Value::ofInt16(lap);
     m_index.assign(row, plid, nodeKey);
+    if (plid > 0 && static_cast<std::size_t>(plid) < m_trails.size()) {
+        m_trails[static_cast<std::size_t>(plid)].see(nodeKey, nodeTime);
+    }
+}
+
+const SightingTrail& RaceState::trailOf(std::int16_t plid) const noexcept {
+    const auto id = static_cast<std::size_t>(plid);
+    return plid > 0 && id < m_trails.size() ? m_trails[id] : m_trails[0];
 }
 
 bits::Value& RaceState::cell(std::int32_t row, std::int16_t column) {

@@ -2,6 +2,7 @@
 
 #include "bits/Value.h"
 #include "insim/NodeLogIndex.h"
+#include "insim/SightingTrail.h"
 
 #include <array>
 #include <cstddef>
@@ -35,7 +36,10 @@ public:
     const std::vector<Row>& nodeLog() const noexcept { return m_nodeLog; }
     const NodeLogIndex& index() const noexcept { return m_index; }
 
-    // Writes one log row and keeps the index up to date with it.
+    // The trail of player id 1 to 255; every other id has an empty one.
+    const SightingTrail& trailOf(std::int16_t plid) const noexcept;
+
+    // Writes one log row and keeps the index and the car's trail up to date with it.
     void writeLogRow(std::int16_t row, std::int16_t plid, std::int16_t nodeKey, double nodeTime,
                      std::int16_t lap);
 
@@ -53,6 +57,7 @@ private:
     std::array<Row, kStandingsRows> m_standings{};
     std::vector<Row> m_nodeLog;
     NodeLogIndex m_index;
+    std::array<SightingTrail, 256> m_trails{};  // by player id; 0 stays empty
 };
 
 }  // namespace rennlupe::insim

@@ -137,6 +137,47 @@ TEST_F(Gaps, ANodeTheCarSkippedIsPassedBetweenItsNeighbouringPassages) {
     }
 }
 
+// Two cars first seen on one node at one moment: the one whose pace brought it there
+// first is ahead, whichever order the standings give. Car 7 came from 1147 and we
+// from 1149 (0.1 s before), so we entered at 99.95 s and car 7 at 99.983 s.
+TEST_F(Gaps, OfTwoCarsOnOneNodeTheOneThatEnteredFirstIsAhead) {
+    for (const bool weStandFirst : {false, true}) {
+        if (weStandFirst) {
+            race(3, {{35, 1150}, {7, 1150}, {9, 1100}});
+        } else {
+            race(3, {{7, 1150}, {35, 1150}, {9, 1100}});
+        }
+        passed(10, 7, 1147, 99.9F);
+        passed(11, 35, 1149, 99.9F);
+        passed(12, 7, 1150, 100.0F);
+        passed(13, 35, 1150, 100.0F);
+        host.clearRecords();
+        show();
+        EXPECT_EQ(host.texts, Texts{"\rH - 00:00:033"});
+    }
+    passed(14, 35, 1100, 94.0F);  // over 5 s before: no pace measured from it
+    passed(10, 7, 1149, 99.9F);   // now car 7 was ahead before, and the car behind is 9
+    passed(11, 35, 1147, 99.9F);
+    passed(12, 7, 1150, 100.0F);
+    passed(13, 35, 1150, 100.0F);
+    host.clearRecords();
+    show();
+    EXPECT_EQ(host.texts, Texts{"V - 00:00:033\rH - 00:06:000"});
+}
+
+// The same over the end of a 400-node lap: car 7 came 3 nodes (from 398), we 5 (from
+// 396), so car 7 entered node 1 at 0.083 s and we at 0.09 s into the 0.1 s between.
+TEST_F(Gaps, OfTwoCarsOnOneNodeAfterALapsEndTheOneThatEnteredFirstIsAhead) {
+    for (const auto& [ahead, own] : {std::pair{398, 396}, {1, 1}}) {
+        clock.advance(0.1);
+        dispatch(support::mciPacket(
+            2, 0, 150,
+            {{35, static_cast<std::uint16_t>(own), 1}, {7, static_cast<std::uint16_t>(ahead), 1}},
+            400));
+    }
+    EXPECT_EQ(host.texts, Texts{"V - 00:00:007\r"});
+}
+
 // Late in the day over the end of a 400-node lap: car 7 goes 397, 1001, 1005, 1009,
 // 1012 (skipping 398, 399, 1000), we go 390, 394, 399, 1002, 1005; car 7 passed
 // 399 at 86000.15 s, 1002 at 86000.225 s and 1005 at 86000.3 s.
