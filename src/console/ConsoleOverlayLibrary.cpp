@@ -33,7 +33,7 @@ void ConsoleOverlayLibrary::GPML_ShowText(std::int32_t show) {
     if (shown != m_shownText) {
         m_shownText = shown;
         if (!shown.empty()) {
-            m_out << shown << std::endl;
+            m_out << shown << '\n';
         }
     }
 }
@@ -47,7 +47,7 @@ void ConsoleOverlayLibrary::GPPIC_ShowPicturePos(std::int32_t show, std::int16_t
     const std::string shown = show != 0 ? line : std::string();
     if (shown != m_shownPicture) {
         m_shownPicture = shown;
-        m_out << line << std::endl;
+        m_out << line << '\n';
     }
 }
 

@@ -8,7 +8,13 @@
 #include "platform/files/PosixFiles.h"
 #include "ui/frmMain.h"
 
+#include <chrono>
+
 namespace rennlupe::console {
+
+namespace {
+constexpr std::chrono::milliseconds kOutputPause{100};
+}  // namespace
 
 int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream& err) {
     platform::PollLoop loop;
@@ -22,6 +28,8 @@ int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream&
     // Only the outermost loop acts on a signal: the flag ends run(), never a nested pump.
     loop.onSignals([&loop](int) { loop.quit(); });
     form.connectAsAsked(options);
+    // The overlay's lines (up to one per position set) reach the output in batches.
+    loop.startTimer(kOutputPause, [&out] { out.flush(); });
     loop.run();
     return form.Unload() ? 0 : 1;
 }

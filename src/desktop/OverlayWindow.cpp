@@ -2,63 +2,15 @@
 
 #include "platform/eventloop/fenced.h"
 
-#include <QBitmap>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QPainter>
-#include <QPen>
 #include <QRect>
 #include <QScreen>
-#include <QStringList>
 
-#include <algorithm>
+#include <utility>
 
 namespace rennlupe::desktop {
-
-namespace {
-
-constexpr QChar kLineBreak{13};
-
-QPainterPath textPath(const OverlayWindow::TextBlock& block) {
-    QFont font;
-    font.setPixelSize(block.pixelSize);
-    font.setBold(true);
-    const QFontMetricsF metrics(font);
-    QPainterPath path;
-    qreal baseline = block.topLeft.y() + metrics.ascent();
-    for (const QString& line : block.text.split(kLineBreak)) {
-        path.addText(QPointF(block.topLeft.x(), baseline), font, line);
-        baseline += metrics.lineSpacing();
-    }
-    return path;
-}
-
-QPen outlinePen(const QColor& colour, qreal width) {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-// The pixels the path covers when filled and stroked with the outline, one
-// pixel more all round so that the smoothed edges are not cut off.
-QRegion regionOf(const QPainterPath& path, qreal outline) {
-    const qreal reach = outline + 1;
-    const QRect bounds = path.boundingRect().adjusted(-reach, -reach, reach, reach).toAlignedRect();
-    if (path.isEmpty() || bounds.isEmpty()) {
-        return {};
-    }
-    QBitmap bitmap(bounds.size());
-    bitmap.fill(Qt::color0);
-    QPainter painter(&bitmap);
-    painter.translate(-bounds.topLeft());
-    painter.setPen(outlinePen(Qt::color1, 2 * reach));
-    painter.setBrush(Qt::color1);
-    painter.drawPath(path);
-    painter.end();
-    return QRegion(bitmap).translated(bounds.topLeft());
-}
-
-}  // namespace
 
 OverlayWindow::OverlayWindow(std::chrono::milliseconds textPause)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
@@ -110,12 +62,14 @@ void OverlayWindow::drawWantedText() {
         return;
     }
     m_text = m_wantedText;
-    if (m_text) {
-        m_outline = std::max<qreal>(1, m_text->pixelSize / 14.0);
-    }
     // Left out when invisible: without a compositor its pixels would show black.
-    m_textPath = m_text && m_text->colour.alpha() != 0 ? textPath(*m_text) : QPainterPath();
-    m_textShape = regionOf(m_textPath, m_outline);
+    OutlinedGlyphs::Drawn drawn =
+        m_text && m_text->colour.alpha() != 0
+            ? m_glyphs.draw(m_text->text, m_text->topLeft, m_text->colour, m_text->pixelSize)
+            : OutlinedGlyphs::Drawn();
+    m_textImage = std::move(drawn.image);
+    m_textTopLeft = drawn.topLeft;
+    m_textShape = std::move(drawn.shape);
     refresh();
 }
 
@@ -146,15 +100,11 @@ QSize OverlayWindow::screenSize() const {
 void OverlayWindow::paintEvent(QPaintEvent*) {
     platform::fenced("the overlay's painting", [this] {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
         if (m_pictureShown) {
             painter.drawImage(m_pictureTopLeft, m_picture);
         }
-        if (m_text) {
-            QColor dark(Qt::black);
-            dark.setAlpha(m_text->colour.alpha());
-            painter.strokePath(m_textPath, outlinePen(dark, 2 * m_outline));
-            painter.fillPath(m_textPath, m_text->colour);
+        if (!m_textImage.isNull()) {
+            painter.drawImage(m_textTopLeft, m_textImage);
         }
     });
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "desktop/OutlinedGlyphs.h"
+
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QPainterPath>
 #include <QPoint>
 #include <QRegion>
 #include <QSize>
@@ -60,9 +61,10 @@ private:
     QElapsedTimer m_sinceTextDrawn;
     QTimer m_textTimer;
     std::optional<TextBlock> m_text;
-    QPainterPath m_textPath;
+    OutlinedGlyphs m_glyphs;
+    QImage m_textImage;  // drawn once per text; painting only copies it
+    QPoint m_textTopLeft;
     QRegion m_textShape;
-    qreal m_outline = 1;
     QImage m_picture;
     QPoint m_pictureTopLeft;
     bool m_pictureShown = false;

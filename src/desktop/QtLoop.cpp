@@ -151,9 +151,9 @@ void QtLoop::deliver(Descriptor descriptor, const std::shared_ptr<Watch>& entry,
     if (entry->quiet) {
         return;
     }
+    // Disarmed before the callback, so a pump inside it does not report the same again;
+    // the notifiers follow once the callback is done (toggling one wakes the loop twice).
     const bool tell = platform::consumeReadiness(*entry, code, failed);
-    // Disarmed before the callback, so a pump inside it does not report the same again.
-    updateNotifiers(*entry);
     if (tell) {
         invoke([&] { entry->callback(descriptor, code); });
     }

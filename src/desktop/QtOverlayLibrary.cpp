@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include <chrono>
+
 namespace rennlupe::desktop {
 
 void QtOverlayLibrary::GPML_SetTextMultilineData(std::int16_t x, std::int16_t y,
@@ -28,13 +30,25 @@ void QtOverlayLibrary::GPML_ShowText(std::int32_t show) {
 }
 
 void QtOverlayLibrary::GPPIC_LoadNewPicture(std::string_view path) {
-    const std::optional<platform::FileStamp> stamp = m_files.stampOf(std::string(path));
-    auto [loaded, isNew] = m_loaded.try_emplace(std::string(path));
-    if (isNew || loaded->second.stamp != stamp) {
-        // Null when the file cannot be read.
-        loaded->second = {stamp, stamp ? QImageReader(toQString(path)).read() : QImage()};
+    // Asked for with every gauge packet: the file is looked at again only after a pause.
+    const auto now = std::chrono::steady_clock::now();
+    auto loaded = m_loaded.find(path);
+    const bool isNew = loaded == m_loaded.end();
+    if (isNew) {
+        loaded = m_loaded.try_emplace(std::string(path)).first;
+    } else if (now - loaded->second.checkedAt < kRecheckPause) {
+        m_picture = loaded->second.picture;
+        return;
     }
-    m_picture = loaded->second.picture;
+    LoadedPicture& entry = loaded->second;
+    const std::optional<platform::FileStamp> stamp = m_files.stampOf(loaded->first);
+    if (isNew || entry.stamp != stamp) {
+        // Null when the file cannot be read.
+        entry.stamp = stamp;
+        entry.picture = stamp ? QImageReader(toQString(path)).read() : QImage();
+    }
+    entry.checkedAt = now;
+    m_picture = entry.picture;
 }
 
 void QtOverlayLibrary::GPPIC_ShowPicturePos(std::int32_t show, std::int16_t x, std::int16_t y) {

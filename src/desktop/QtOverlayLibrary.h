@@ -20,10 +20,12 @@ namespace rennlupe::desktop {
 // The drawing library as a window of the program's own over the game, made
 // after the application object. A size of 0 draws at kDefaultPixelSize; a
 // picture that cannot be read shows nothing. Each picture file is read once,
-// and again only when its modification time or size changed.
+// and again only when its modification time or size changed (looked at no more
+// than once a kRecheckPause).
 class QtOverlayLibrary final : public overlay::OverlayLibrary {
 public:
     static constexpr int kDefaultPixelSize = 16;
+    static constexpr std::chrono::milliseconds kRecheckPause{1000};
 
     explicit QtOverlayLibrary(const platform::Files& files,
                               std::chrono::milliseconds textPause = OverlayWindow::kTextPause)
@@ -46,6 +48,7 @@ private:
     struct LoadedPicture {
         std::optional<platform::FileStamp> stamp;
         QImage picture;
+        std::chrono::steady_clock::time_point checkedAt;
     };
 
     const platform::Files& m_files;

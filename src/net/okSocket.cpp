@@ -257,6 +257,41 @@ std::string okSocket::ReceiveText(std::int32_t lngSocket, platform::NativeSocket
     }
 }
 
+void okSocket::ReceiveDatagrams(std::int32_t lngSocket, platform::NativeSocket descriptor) {
+    // What waits is taken in one call and handed on one datagram at a time. The socket
+    // is armed again only before the last, so a pump inside a handler cannot take a
+    // later datagram before an earlier one.
+    std::array<std::array<std::uint8_t, kReceiveSize>, kBurst> buffers;
+    std::array<platform::DatagramSlot, kBurst> slots;
+    for (std::size_t i = 0; i < kBurst; ++i) {
+        slots[i].buffer = buffers[i];
+    }
+    const int count = platform::receiveWaiting(descriptor, slots);
+    if (count <= 0) {
+        m_lastSender.reset();
+        m_loop.rearm(descriptor, EventLoop::kRead);
+        buffers[0].fill(0);
+        if (ReceivedBytes) {
+            ReceivedBytes(lngSocket, buffers[0], kReceivedLength);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+        std::fill(buffers[i].begin() + static_cast<std::ptrdiff_t>(slots[i].length),
+                  buffers[i].end(), std::uint8_t{0});
+        m_lastSender = slots[i].from;
+        if (i + 1 == static_cast<std::size_t>(count)) {
+            m_loop.rearm(descriptor, EventLoop::kRead);
+        }
+        if (ReceivedBytes) {
+            ReceivedBytes(lngSocket, buffers[i], kReceivedLength);
+        }
+        if (descriptorOf(lngSocket) != descriptor) {
+            return;  // a handler closed or replaced the socket
+        }
+    }
+}
+
 void okSocket::handleNotification(std::int32_t lngSocket, int code) {
     const auto descriptor = descriptorOf(lngSocket);
     if (!descriptor) {
@@ -270,14 +305,7 @@ void okSocket::handleNotification(std::int32_t lngSocket, int code) {
                 ReceivedString(lngSocket, text);
             }
         } else if (m_protocol == kUdp) {
-            std::array<std::uint8_t, kReceiveSize> bytData{};
-            platform::SocketAddress from{};
-            const bool received = platform::receiveFrom(*descriptor, bytData, from) >= 0;
-            m_lastSender = received ? std::optional(from) : std::nullopt;
-            m_loop.rearm(*descriptor, EventLoop::kRead);
-            if (ReceivedBytes) {
-                ReceivedBytes(lngSocket, bytData, kReceivedLength);
-            }
+            ReceiveDatagrams(lngSocket, *descriptor);
         }
         break;
     case EventLoop::kWrite:

@@ -26,6 +26,8 @@ public:
     static constexpr std::int32_t kUdp = 17;
     static constexpr std::size_t kReceiveSize = 1025;
     static constexpr std::int32_t kReceivedLength = 1024;
+    // Datagrams handled in one wake-up at most.
+    static constexpr std::size_t kBurst = 16;
 
     okSocket(platform::EventLoop& loop, bits::MessageLine& messageLine,
              std::int32_t protocol = kTcp);
@@ -72,6 +74,7 @@ private:
 
     std::string ReceiveText(std::int32_t lngSocket, platform::NativeSocket descriptor);
     void handleNotification(std::int32_t lngSocket, int code);
+    void ReceiveDatagrams(std::int32_t lngSocket, platform::NativeSocket descriptor);
     void acceptOn(platform::NativeSocket listening);
     bool protocolSupported();
     // A new socket for the current protocol and its handle, or 0 when it failed.

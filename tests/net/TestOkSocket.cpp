@@ -119,6 +119,28 @@ TEST(OkSocketDatagram, EachDatagramArrivesIn1025ZeroFilledBytesOnAHandleNeverReu
     EXPECT_EQ(rebinds.address().port, port) << "the object closes its sockets when it ends";
 }
 
+// Datagrams that wait together are handed on one at a time, in order, and none
+// after a handler closed the socket.
+TEST(OkSocketDatagram, ABurstStopsWhereAHandlerClosesTheSocket) {
+    Harness h(okSocket::kUdp);
+    const std::int32_t server = h.socket.ListenTo(0);
+    UdpPeer peer;
+    for (std::uint8_t n = 1; n <= 3; ++n) {
+        peer.sendTo(h.local(server), Bytes{n});
+    }
+    h.socket.ReceivedBytes = [&h](std::int32_t s, std::span<const std::uint8_t> bytes,
+                                  std::int32_t length) {
+        h.received.emplace_back(s, Bytes(bytes.begin(), bytes.begin() + 1), length);
+        if (bytes[0] == 2) {
+            h.socket.CloseIt(s);
+        }
+    };
+    ASSERT_TRUE(runUntil(h.loop, [&] { return h.received.size() == 2; }));
+    pumpRounds(h.loop, 3);
+    EXPECT_EQ(h.received,
+              (std::vector<Received>{{server, Bytes{1}, 1024}, {server, Bytes{2}, 1024}}));
+}
+
 // Whichever socket sends, the bytes go to the latest datagram ConnectTo; a
 // reply to the unbound client's first send comes back with its handle.
 TEST(OkSocketDatagram, SendsGoToTheLatestDatagramConnectToWhicheverSocket) {

@@ -143,8 +143,13 @@ void PollLoop::round(int timeoutMilliseconds) {
     const std::uint64_t epoch = ++m_epoch;
     if (ready > 0) {
         m_events.clear();
+        bool signalled = false;
         for (const pollfd& entry : m_polled) {
-            if (entry.revents == 0 || entry.fd == m_signalRead) {
+            if (entry.revents == 0) {
+                continue;
+            }
+            if (entry.fd == m_signalRead) {
+                signalled = true;
                 continue;
             }
             const auto found = m_watches.find(entry.fd);
@@ -164,7 +169,9 @@ void PollLoop::round(int timeoutMilliseconds) {
             const Event event = m_events[i];
             deliver(event);
         }
-        readSignals();
+        if (signalled) {
+            readSignals();
+        }
     }
     fireTimers();
     runPosted();
@@ -208,6 +215,9 @@ void PollLoop::fireTimers() {
 }
 
 void PollLoop::runPosted() {
+    if (m_posted.empty()) {
+        return;  // an empty deque still allocates: not once a round
+    }
     std::deque<std::function<void()>> work;
     work.swap(m_posted);
     for (auto& item : work) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/sockets/DatagramSlot.h"
 #include "platform/sockets/SocketAddress.h"
 
 #include <cstddef>
@@ -40,6 +41,9 @@ int localAddress(NativeSocket socket, SocketAddress& local);
 std::ptrdiff_t receiveBytes(NativeSocket socket, std::span<std::uint8_t> buffer);
 std::ptrdiff_t receiveFrom(NativeSocket socket, std::span<std::uint8_t> buffer,
                            SocketAddress& from);
+// The datagrams already waiting, up to one per slot, in one call that never waits:
+// how many were received, or -1 (none waiting: kErrorWouldBlock).
+int receiveWaiting(NativeSocket socket, std::span<DatagramSlot> slots);
 std::ptrdiff_t sendBytes(NativeSocket socket, std::span<const std::uint8_t> bytes);
 std::ptrdiff_t sendBytesTo(NativeSocket socket, std::span<const std::uint8_t> bytes,
                            SocketAddress remote);

@@ -7,8 +7,10 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <utility>
@@ -208,6 +210,36 @@ std::ptrdiff_t receiveFrom(NativeSocket socket, std::span<std::uint8_t> buffer,
         return fail(std::ptrdiff_t{-1});
     }
     from = fromSystem(address);
+    return result;
+}
+
+int receiveWaiting(NativeSocket socket, std::span<DatagramSlot> slots) {
+    constexpr std::size_t kMost = 64;
+    std::array<mmsghdr, kMost> headers{};
+    std::array<iovec, kMost> parts{};
+    std::array<sockaddr_in, kMost> senders{};
+    const std::size_t count = std::min(slots.size(), kMost);
+    if (failsByTestHook()) {
+        return -1;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        parts[i] = {slots[i].buffer.data(), slots[i].buffer.size()};
+        headers[i].msg_hdr.msg_iov = &parts[i];
+        headers[i].msg_hdr.msg_iovlen = 1;
+        headers[i].msg_hdr.msg_name = &senders[i];
+        headers[i].msg_hdr.msg_namelen = sizeof senders[i];
+    }
+    const int result = retryOnInterrupt([&] {
+        return ::recvmmsg(descriptor(socket), headers.data(), static_cast<unsigned>(count),
+                          MSG_DONTWAIT, nullptr);
+    });
+    if (result < 0) {
+        return fail(-1);
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(result); ++i) {
+        slots[i].length = std::min<std::size_t>(headers[i].msg_len, slots[i].buffer.size());
+        slots[i].from = fromSystem(senders[i]);
+    }
     return result;
 }
 
