@@ -3,7 +3,6 @@
 #include "platform/eventloop/fenced.h"
 
 #include <QGuiApplication>
-#include <QMetaObject>
 #include <QPainter>
 #include <QRect>
 #include <QScreen>
@@ -23,6 +22,9 @@ OverlayWindow::OverlayWindow(std::chrono::milliseconds textPause)
     QObject::connect(&m_textTimer, &QTimer::timeout, this, [this] {
         platform::fenced("drawing the overlay's text", [this] { drawWantedText(); });
     });
+    m_restackTimer.setSingleShot(true);
+    QObject::connect(&m_restackTimer, &QTimer::timeout, this,
+                     [this] { platform::fenced("raising the overlay", [this] { restack(); }); });
 }
 
 void OverlayWindow::showText(const TextBlock& block) {
@@ -130,21 +132,21 @@ void OverlayWindow::refresh() {
 }
 
 // Later, not now: the flush runs Qt's pending events, and the caller may be a
-// socket handler that must not be entered again from inside itself.
+// socket handler that must not be entered again from inside itself. At most once
+// a kRestackPause: each raise waits for a round trip to the window system.
 void OverlayWindow::scheduleRestack() {
-    if (m_restackPending) {
+    if (m_restackTimer.isActive()) {
         return;
     }
-    m_restackPending = true;
-    QMetaObject::invokeMethod(
-        this, [this] { platform::fenced("raising the overlay", [this] { restack(); }); },
-        Qt::QueuedConnection);
+    const auto since = std::chrono::milliseconds(m_sinceRestack.isValid() ? m_sinceRestack.elapsed()
+                                                                          : kRestackPause.count());
+    m_restackTimer.start(since >= kRestackPause ? std::chrono::milliseconds(0)
+                                                : kRestackPause - since);
 }
 
 // Without a window manager nothing keeps the window on top: raise it after
 // each change and send that at once, since the raise alone waits in a queue.
 void OverlayWindow::restack() {
-    m_restackPending = false;
     if (m_restacking) {
         m_restackAgain = true;
         return;
@@ -153,6 +155,7 @@ void OverlayWindow::restack() {
         return;
     }
     m_restacking = true;
+    m_sinceRestack.start();
     try {
         raise();
         QGuiApplication::sync();

@@ -35,6 +35,7 @@ public:
     };
 
     static constexpr std::chrono::milliseconds kTextPause{200};
+    static constexpr std::chrono::milliseconds kRestackPause{1000};
 
     explicit OverlayWindow(std::chrono::milliseconds textPause = kTextPause);
 
@@ -69,7 +70,8 @@ private:
     QPoint m_pictureTopLeft;
     bool m_pictureShown = false;
     QRegion m_shape;
-    bool m_restackPending = false;
+    QTimer m_restackTimer;
+    QElapsedTimer m_sinceRestack;
     bool m_restacking = false;
     bool m_restackAgain = false;
 };
