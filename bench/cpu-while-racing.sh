@@ -48,7 +48,7 @@ recv_port=$("$sim" --bind 0.0.0.0 --free-port)
 "$sim" --bind "$game" --cars 24 --rate 100 > "$work/sim.txt" 2>&1 &
 sim_pid=$!
 for ((i = 0; i < 200; i++)); do
-  grep -q listening "$work/sim.txt" && break
+  grep -qs listening "$work/sim.txt" && break
   sleep 0.05
 done
 front_end=(--headless)
