@@ -141,27 +141,26 @@ TEST_F(Gaps, ANodeTheCarSkippedIsPassedBetweenItsNeighbouringPassages) {
 // first is ahead, whichever order the standings give. Car 7 came from 1147 and we
 // from 1149 (0.1 s before), so we entered at 99.95 s and car 7 at 99.983 s.
 TEST_F(Gaps, OfTwoCarsOnOneNodeTheOneThatEnteredFirstIsAhead) {
+    // Car 7 and we reach 1150 at 100 s, 0.1 s after passing these nodes.
+    const auto arrive = [this](int aheadFrom, int ownFrom) {
+        passed(10, 7, aheadFrom, 99.9F);
+        passed(11, 35, ownFrom, 99.9F);
+        passed(12, 7, 1150, 100.0F);
+        passed(13, 35, 1150, 100.0F);
+        host.clearRecords();
+        show();
+    };
     for (const bool weStandFirst : {false, true}) {
         if (weStandFirst) {
             race(3, {{35, 1150}, {7, 1150}, {9, 1100}});
         } else {
             race(3, {{7, 1150}, {35, 1150}, {9, 1100}});
         }
-        passed(10, 7, 1147, 99.9F);
-        passed(11, 35, 1149, 99.9F);
-        passed(12, 7, 1150, 100.0F);
-        passed(13, 35, 1150, 100.0F);
-        host.clearRecords();
-        show();
+        arrive(1147, 1149);
         EXPECT_EQ(host.texts, Texts{"\rH - 00:00:033"});
     }
     passed(14, 35, 1100, 94.0F);  // over 5 s before: no pace measured from it
-    passed(10, 7, 1149, 99.9F);   // now car 7 was ahead before, and the car behind is 9
-    passed(11, 35, 1147, 99.9F);
-    passed(12, 7, 1150, 100.0F);
-    passed(13, 35, 1150, 100.0F);
-    host.clearRecords();
-    show();
+    arrive(1149, 1147);           // now car 7 was ahead before, and the car behind is 9
     EXPECT_EQ(host.texts, Texts{"V - 00:00:033\rH - 00:06:000"});
 }
 
