@@ -36,6 +36,8 @@ TEST(ClientPackets, MatchTheMeasuredBytes) {
     expected.resize(44);
     std::copy_n("Rennlupe", 8, expected.begin() + 28);
     EXPECT_EQ(bytesOf(isi), expected);
+    const auto slowest = IsIsi{1, 0, 0, 10, 0, 8000, "", ""}.bytes();
+    EXPECT_EQ(std::tuple(slowest[10], slowest[11]), std::tuple(0x40, 0x1F));
 
     EXPECT_EQ(bytesOf(IsTiny{0, kTinyNone}), hexBytes("01 03 00 00"));
     EXPECT_EQ(bytesOf(IsTiny{7, kTinyVer}), hexBytes("01 03 07 01"));

@@ -56,6 +56,7 @@ TEST(PacketDecoder, DropsHostileDatagramsByReason) {
     const Bytes truncatedVer(ver.begin(), ver.begin() + 16);
     Bytes msoStartPastText = packet(12, kIspMso, 0);
     msoStartPastText[6] = 1;
+    msoStartPastText[7] = 4;  // Msg holds bytes 0 to 3
     Bytes msoUnknownUser = packet(16, kIspMso, 0);
     msoUnknownUser[7] = 0;
     struct Case {
@@ -146,6 +147,9 @@ TEST(PacketDecoder, ReadsEachFieldAtItsOffset) {
     negative[30] = negative[31] = 0xFF;
     const CompCar turning = decodeAs<IsMci>(negative).cars()[0];
     EXPECT_EQ(std::tuple(turning.X, turning.AngVel), std::tuple(-1, -1));
+
+    EXPECT_EQ(decodeAs<IsMci>(packet(4 + 16 * 28, kIspMci, 16)).cars().size(), 16U);
+    EXPECT_EQ(decodeAs<IsNlp>(packet(292, kIspNlp, 48)).cars().size(), 48U);
 
     const auto sta = decodeAs<IsSta>(packet(28, kIspSta, 0));
     EXPECT_EQ(std::tuple(sta.Flags, sta.ViewPLID, sta.NumP, sta.RaceInProg, sta.RaceLaps, sta.Wind),
