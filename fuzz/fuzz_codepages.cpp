@@ -1,3 +1,4 @@
+#include "insim10/GameText.h"
 #include "platform/text/codePages.h"
 
 #include <cstddef>
@@ -28,14 +29,16 @@ bool wellFormed(std::string_view text) {
 
 }  // namespace
 
-// The first byte picks the page; the rest is text from the game.
+// The first byte picks the page; the rest is text from the game, read in that page
+// and as a whole field of the game's text with its switches and escapes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
     const auto page = static_cast<rennlupe::platform::CodePage>(data[0] % 10);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (!wellFormed(rennlupe::platform::toUtf8(bytes, page))) {
+    if (!wellFormed(rennlupe::platform::toUtf8(bytes, page)) ||
+        !wellFormed(rennlupe::insim10::decodeGameText({data + 1, size - 1}))) {
         std::abort();
     }
     return 0;

@@ -1,0 +1,15 @@
+#include "insim10/IsPll.h"
+
+#include "insim10/ByteReader.h"
+
+namespace rennlupe::insim10 {
+
+std::optional<IsPll> IsPll::read(std::span<const std::uint8_t> packet) {
+    if (packet.size() != kSize) {
+        return std::nullopt;
+    }
+    const ByteReader in(packet);
+    return IsPll{in.u8(2), in.u8(3)};
+}
+
+}  // namespace rennlupe::insim10

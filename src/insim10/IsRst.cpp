@@ -1,0 +1,30 @@
+#include "insim10/IsRst.h"
+
+#include "insim10/ByteReader.h"
+
+namespace rennlupe::insim10 {
+
+std::optional<IsRst> IsRst::read(std::span<const std::uint8_t> packet) {
+    if (packet.size() != kSize) {
+        return std::nullopt;
+    }
+    const ByteReader in(packet);
+    IsRst out;
+    out.ReqI = in.u8(2);
+    out.RaceLaps = in.u8(4);
+    out.QualMins = in.u8(5);
+    out.NumP = in.u8(6);
+    out.Timing = in.u8(7);
+    out.Track = in.bytes<6>(8);
+    out.Weather = in.u8(14);
+    out.Wind = in.u8(15);
+    out.Flags = in.u16(16);
+    out.NumNodes = in.u16(18);
+    out.Finish = in.u16(20);
+    out.Split1 = in.u16(22);
+    out.Split2 = in.u16(24);
+    out.Split3 = in.u16(26);
+    return out;
+}
+
+}  // namespace rennlupe::insim10

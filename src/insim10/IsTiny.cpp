@@ -1,0 +1,22 @@
+#include "insim10/IsTiny.h"
+
+#include "insim10/ByteReader.h"
+#include "insim10/ByteWriter.h"
+
+namespace rennlupe::insim10 {
+
+std::optional<IsTiny> IsTiny::read(std::span<const std::uint8_t> packet) {
+    if (packet.size() != kSize) {
+        return std::nullopt;
+    }
+    const ByteReader in(packet);
+    return IsTiny{in.u8(2), in.u8(3)};
+}
+
+std::array<std::uint8_t, IsTiny::kSize> IsTiny::bytes() const {
+    std::array<std::uint8_t, kSize> packet{};
+    ByteWriter(packet).header(kType, ReqI, SubT);
+    return packet;
+}
+
+}  // namespace rennlupe::insim10
