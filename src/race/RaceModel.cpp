@@ -12,7 +12,9 @@ bool onTrack(const Car& car) {
 
 }  // namespace
 
-RaceModel::RaceModel(Clock clock) : m_clock(std::move(clock)) {}
+RaceModel::RaceModel(Clock clock)
+    : m_clock(std::move(clock)),
+      m_crossings(std::make_unique<std::array<CrossingHistory, kMaxCars>>()) {}
 
 void RaceModel::apply(const PlayerJoined& event) {
     if (event.plid == 0 || event.numberInRace == 0) {
@@ -37,6 +39,7 @@ void RaceModel::apply(const PlayerJoined& event) {
     car->ai = event.ai;
     car->inPits = false;
     car->sampled = false;
+    (*m_crossings)[slot(*car)].clear();
     car->setName(event.name);
     reorder();
 }
@@ -79,6 +82,9 @@ void RaceModel::apply(const RaceStarted& event) {
     m_race = event;
     for (Car& car : m_cars) {
         car.sampled = false;
+    }
+    for (CrossingHistory& crossings : *m_crossings) {
+        crossings.clear();
     }
     m_collecting = false;
     reorder();
@@ -131,6 +137,15 @@ std::optional<std::int64_t> RaceModel::progress(std::uint8_t plid) const {
     return progressOf(found->sample);
 }
 
+const CrossingHistory* RaceModel::crossings(std::uint8_t plid) const {
+    const Car* found = car(plid);
+    return found == nullptr || !found->sampled ? nullptr : &(*m_crossings)[slot(*found)];
+}
+
+std::size_t RaceModel::slot(const Car& car) const {
+    return static_cast<std::size_t>(&car - m_cars.data());
+}
+
 Car* RaceModel::find(std::uint8_t plid) {
     return const_cast<Car*>(car(plid));
 }
@@ -150,6 +165,7 @@ void RaceModel::applySet() {
             car->sample = m_set[i];
             car->sampled = true;
             car->sampledAt = now;
+            (*m_crossings)[slot(*car)].record(progressOf(car->sample), now);
         }
     }
     reorder();

@@ -3,6 +3,7 @@
 #include "race/Car.h"
 #include "race/CarSample.h"
 #include "race/ConnectionLeft.h"
+#include "race/CrossingHistory.h"
 #include "race/FieldCleared.h"
 #include "race/PlayerJoined.h"
 #include "race/PlayerLeft.h"
@@ -14,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -47,9 +49,12 @@ public:
     // PLIDs of the cars on track, leader first.
     std::span<const std::uint8_t> order() const { return {m_order.data(), m_orderSize}; }
     const RaceStarted& race() const { return m_race; }
+    // Nothing for a car without a sample since it joined or the race started.
+    const CrossingHistory* crossings(std::uint8_t plid) const;
 
 private:
     Car* find(std::uint8_t plid);
+    std::size_t slot(const Car& car) const;
     void remove(Car& car);
     void applySet();
     void reorder();
@@ -59,6 +64,8 @@ private:
 
     Clock m_clock;
     std::array<Car, kMaxCars> m_cars{};
+    // By slot, as the cars; allocated once with the model.
+    std::unique_ptr<std::array<CrossingHistory, kMaxCars>> m_crossings;
     std::array<std::uint8_t, 256> m_slotOf{};  // slot + 1 by PLID, 0 for none
     std::array<CarSample, kMaxCars> m_set{};
     std::size_t m_setSize = 0;

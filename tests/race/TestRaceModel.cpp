@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <initializer_list>
 #include <numeric>
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -84,6 +86,9 @@ TEST(RaceModel, OrdersTheFieldFromWholeSetsAndItsEvents) {
         {"a player left", {PlayerLeft{1}}, {2, 3}},
         {"a connection left", {ConnectionLeft{7}}, {1}},
         {"the field cleared", {FieldCleared{}}, {}},
+        {"a set broken off by a clear",
+         {at(2, 9, 9, 0, kFirst), FieldCleared{}, join(2), at(1, 2, 9, 0, kLast)},
+         {}},
         {"a restart", {RaceStarted{100, 90, {}, 3}}, {}},
         {"a join request", {PlayerJoined{4, 0, "x", false, 0}, at(4, 9, 9, 0, kWhole)}, {1, 2, 3}},
     };
@@ -108,6 +113,7 @@ TEST(RaceModel, AnswersForKnownCarsOnly) {
         EXPECT_EQ(model.ahead(unknown), nullptr);
         EXPECT_EQ(model.behind(unknown), nullptr);
         EXPECT_FALSE(model.progress(unknown).has_value());
+        EXPECT_EQ(model.crossings(unknown), nullptr);
     }
     EXPECT_FALSE(model.progress(4).has_value());
     race.play({ViewedCar{9}});
@@ -125,7 +131,35 @@ TEST(RaceModel, StampsTheCarsOfEachAppliedSet) {
     EXPECT_EQ(race.model.car(1)->sampledAt, 0.0);
     EXPECT_EQ(race.model.car(2)->sampledAt, 7.0);
     EXPECT_EQ(race.model.car(2)->sample.node, 44);
-    EXPECT_EQ(race.model.car(3)->sampledAt, 7.0);
+}
+
+TEST(RaceModel, KeepsTheMomentEachNodeWasPassed) {
+    Race race;  // car 1 passed 259 at 0 s; progress is lap * 100 + the node counted from 91
+    const auto drive = [&race](double now, int progress, const std::vector<Event>& before = {}) {
+        race.now = now;
+        race.play(before);
+        race.play({at(1, progress / 100, (progress % 100 + 91) % 100, 0, kWhole)});
+        return race.model.crossings(1)->size();
+    };
+    const auto passed = [&race](int progress) { return race.model.crossings(1)->passed(progress); };
+    drive(1.0, 263);
+    drive(2.0, 261);
+    drive(4.0, 267);
+    for (const auto& [progress, moment] : std::vector<std::pair<int, std::optional<double>>>{
+             {258, {}}, {259, 0.0}, {261, 0.5}, {263, 1.0}, {265, 2.5}, {267, 4.0}, {268, {}}}) {
+        EXPECT_EQ(passed(progress), moment) << progress;
+    }
+    EXPECT_EQ(drive(5.0, 567), 1U) << "a jump of 300 nodes";
+    for (int i = 1; i <= 10; ++i) {
+        drive(5.0 + i, 567 + 200 * i);
+    }
+    EXPECT_EQ(passed(2567), 15.0);
+    EXPECT_TRUE(passed(2567 - 1023).has_value());
+    EXPECT_FALSE(passed(2567 - 1024).has_value());
+    EXPECT_EQ(drive(16.0, 2569, {RaceStarted{100, 90, {}, 3}}), 1U);
+    EXPECT_EQ(drive(17.0, 2571, {PlayerPitted{1}, join(1)}), 1U);
+    drive(18.0, 2000);
+    EXPECT_EQ(passed(2000), 18.0) << "a jump back";
 }
 
 TEST(RaceModel, HoldsFortyEightCars) {
