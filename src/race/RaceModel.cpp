@@ -1,5 +1,7 @@
 #include "race/RaceModel.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace rennlupe::race {
@@ -10,11 +12,15 @@ bool onTrack(const Car& car) {
     return car.plid != 0 && car.sampled && !car.inPits;
 }
 
+constexpr double kUnitsPerMetre = 65536.0;
+constexpr double kUnitsPerMetrePerSecond = 327.68;
+
 }  // namespace
 
 RaceModel::RaceModel(Clock clock)
     : m_clock(std::move(clock)),
-      m_crossings(std::make_unique<std::array<CrossingHistory, kMaxCars>>()) {}
+      m_crossings(std::make_unique<std::array<CrossingHistory, kMaxCars>>()),
+      m_spots(std::make_unique<std::array<NodeSpot, kNodeSpots>>()) {}
 
 void RaceModel::apply(const PlayerJoined& event) {
     if (event.plid == 0 || event.numberInRace == 0) {
@@ -86,6 +92,9 @@ void RaceModel::apply(const RaceStarted& event) {
     for (CrossingHistory& crossings : *m_crossings) {
         crossings.clear();
     }
+    m_spots->fill(NodeSpot{});
+    m_metres = 0.0;
+    m_nodes = 0;
     m_collecting = false;
     reorder();
 }
@@ -160,8 +169,10 @@ void RaceModel::remove(Car& car) {
 
 void RaceModel::applySet() {
     const double now = m_clock();
+    m_now = now;
     for (std::size_t i = 0; i < m_setSize; ++i) {
         if (Car* car = find(m_set[i].plid)) {
+            learn(*car, m_set[i]);
             car->sample = m_set[i];
             car->sampled = true;
             car->sampledAt = now;
@@ -231,6 +242,95 @@ const Car* RaceModel::neighbour(std::uint8_t plid, bool ahead) const {
         }
     }
     return nullptr;
+}
+
+void RaceModel::learn(const Car& car, const CarSample& next) {
+    if (car.sampled) {
+        const std::int64_t nodes = progressOf(next) - progressOf(car.sample);
+        if (nodes > 0 && nodes <= CrossingHistory::kMaxSkip) {
+            m_metres += std::hypot(static_cast<double>(next.x) - car.sample.x,
+                                   static_cast<double>(next.y) - car.sample.y) /
+                        kUnitsPerMetre;
+            m_nodes += nodes;
+        }
+    }
+    if (next.node < kNodeSpots) {
+        NodeSpot& spot = (*m_spots)[next.node];
+        spot.x += next.x / kUnitsPerMetre;
+        spot.y += next.y / kUnitsPerMetre;
+        ++spot.count;
+    }
+}
+
+// Along the line between where samples at this node and the next were seen on average; until
+// both are known, the metres driven since the node at the sample's speed, in mean node lengths.
+double RaceModel::share(const Car& car) const {
+    const double below1 = std::nextafter(1.0, 0.0);
+    const CarSample& s = car.sample;
+    const std::size_t next = m_race.numNodes == 0 ? s.node + 1U : (s.node + 1U) % m_race.numNodes;
+    if (next < kNodeSpots && s.node < kNodeSpots && (*m_spots)[s.node].count != 0 &&
+        (*m_spots)[next].count != 0) {
+        const NodeSpot& a = (*m_spots)[s.node];
+        const NodeSpot& b = (*m_spots)[next];
+        const double ax = a.x / a.count;
+        const double ay = a.y / a.count;
+        const double dx = b.x / b.count - ax;
+        const double dy = b.y / b.count - ay;
+        const double length2 = dx * dx + dy * dy;
+        if (length2 > 0.0) {
+            const double along =
+                (s.x / kUnitsPerMetre - ax) * dx + (s.y / kUnitsPerMetre - ay) * dy;
+            return std::clamp(along / length2, 0.0, below1);
+        }
+    }
+    const std::optional<double> passed = (*m_crossings)[slot(car)].passed(progressOf(s));
+    if (!passed || m_nodes == 0 || m_metres <= 0.0) {
+        return 0.0;
+    }
+    const double metres = s.speed / kUnitsPerMetrePerSecond * (m_now - *passed);
+    return std::clamp(metres / (m_metres / static_cast<double>(m_nodes)), 0.0, below1);
+}
+
+std::optional<double> RaceModel::trackPosition(std::uint8_t plid) const {
+    const Car* found = car(plid);
+    if (found == nullptr || !onTrack(*found)) {
+        return std::nullopt;
+    }
+    return static_cast<double>(progressOf(found->sample)) + share(*found);
+}
+
+Gaps RaceModel::gaps() const {
+    const Car* own = viewed();
+    if (own == nullptr) {
+        return {};
+    }
+    return {gap(ahead(own->plid), own), gap(own, behind(own->plid))};
+}
+
+// Now minus the moment the leader was where the follower is now, between the two passages of
+// the leader that bracket that place; its own place now is the last of them.
+Gap RaceModel::gap(const Car* leader, const Car* follower) const {
+    if (leader == nullptr || follower == nullptr || !onTrack(*leader) || !onTrack(*follower)) {
+        return {};
+    }
+    const std::int64_t node = progressOf(follower->sample);
+    const double part = share(*follower);
+    const std::int64_t leaderNode = progressOf(leader->sample);
+    const double leaderPart = share(*leader);
+    const CrossingHistory& history = (*m_crossings)[slot(*leader)];
+    const std::optional<double> from = history.passed(node);
+    if (!from || node > leaderNode || (node == leaderNode && part > leaderPart)) {
+        return {};
+    }
+    if (node == leaderNode) {
+        const double moment = part == 0.0 ? *from : *from + (m_now - *from) * part / leaderPart;
+        return {m_now - moment};
+    }
+    const std::optional<double> to = history.passed(node + 1);
+    if (!to) {
+        return {};
+    }
+    return {m_now - (*from + (*to - *from) * part)};
 }
 
 }  // namespace rennlupe::race

@@ -5,6 +5,7 @@
 #include "race/ConnectionLeft.h"
 #include "race/CrossingHistory.h"
 #include "race/FieldCleared.h"
+#include "race/Gaps.h"
 #include "race/PlayerJoined.h"
 #include "race/PlayerLeft.h"
 #include "race/PlayerPitted.h"
@@ -51,8 +52,21 @@ public:
     const RaceStarted& race() const { return m_race; }
     // Nothing for a car without a sample since it joined or the race started.
     const CrossingHistory* crossings(std::uint8_t plid) const;
+    // The monotonic clock's reading at the last applied set.
+    double now() const { return m_now; }
+    // Progress plus the share of the way to the next node, in [0, 1).
+    std::optional<double> trackPosition(std::uint8_t plid) const;
+    Gaps gaps() const;
 
 private:
+    // Where the samples at a path node were seen, summed in metres.
+    struct NodeSpot {
+        double x = 0.0;
+        double y = 0.0;
+        std::uint32_t count = 0;
+    };
+    static constexpr std::size_t kNodeSpots = 4096;
+
     Car* find(std::uint8_t plid);
     std::size_t slot(const Car& car) const;
     void remove(Car& car);
@@ -61,6 +75,9 @@ private:
     bool before(const Car& a, const Car& b) const;
     std::int64_t progressOf(const CarSample& sample) const;
     const Car* neighbour(std::uint8_t plid, bool ahead) const;
+    void learn(const Car& car, const CarSample& next);
+    double share(const Car& car) const;
+    Gap gap(const Car* leader, const Car* follower) const;
 
     Clock m_clock;
     std::array<Car, kMaxCars> m_cars{};
@@ -74,6 +91,10 @@ private:
     std::size_t m_orderSize = 0;
     RaceStarted m_race{};
     std::uint8_t m_viewed = 0;
+    double m_now = 0.0;
+    std::unique_ptr<std::array<NodeSpot, kNodeSpots>> m_spots;
+    double m_metres = 0.0;  // driven between samples, over the nodes passed meanwhile
+    std::int64_t m_nodes = 0;
 };
 
 }  // namespace rennlupe::race

@@ -1,12 +1,17 @@
 #include "race/RaceModel.h"
 
+#include "race/GapLines.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <numeric>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -180,6 +185,83 @@ TEST(RaceModel, HoldsFortyEightCars) {
     EXPECT_EQ(race.order(), expected) << "a set of 49 samples";
     race.play({PlayerLeft{5}, join(49)});
     EXPECT_NE(race.model.car(49), nullptr);
+}
+
+// A car's sample by progress on the path of 100 nodes whose finish is node 90; x in metres.
+CarSample place(int plid, int progress, Mark mark, double x = 0.0, int speed = 0) {
+    CarSample sample = at(plid, progress / 100, (progress % 100 + 91) % 100, 0, mark);
+    sample.x = static_cast<std::int32_t>(x * 65536.0);
+    sample.speed = static_cast<std::uint16_t>(speed);
+    return sample;
+}
+
+// Sets a second apart, cars 1 to 3 from their start at constant nodes per second.
+std::vector<Event> run(std::array<int, 3> start, int sets = 1, std::array<int, 3> perSecond = {}) {
+    std::vector<Event> events;
+    for (int i = 0; i < sets * 3; ++i) {
+        const auto car = static_cast<std::size_t>(i % 3);
+        events.push_back(place(i % 3 + 1, start[car] + perSecond[car] * (i / 3),
+                               std::array{kFirst, kInside, kLast}[car]));
+    }
+    return events;
+}
+
+// Car 1 drives 10 m a node, 2 nodes a second; car 2 starts 10 nodes behind and goes on as given.
+std::vector<Event> drive(int third, double thirdX, int fourth, double fourthX, int speed = 0) {
+    return {place(1, 200, kFirst),     place(2, 190, kLast, -100),
+            place(1, 202, kFirst, 20), place(2, 196, kLast, -40),
+            place(1, 204, kFirst, 40), place(2, third, kLast, thirdX),
+            place(1, 206, kFirst, 60), place(2, fourth, kLast, fourthX, speed)};
+}
+
+constexpr const char* kNone = "--:--:---";
+
+using GapCase = std::tuple<const char*, std::vector<std::vector<Event>>, std::string, std::string>;
+
+// Each case: its events after three joins, a race start and viewing car 2; the gaps then.
+void expectLines(const std::vector<GapCase>& cases) {
+    for (const auto& [what, events, ahead, behind] : cases) {
+        double tick = 0.0;
+        RaceModel model{[&tick] { return tick++; }};
+        std::vector<std::vector<Event>> parts = events;
+        parts.insert(parts.begin(), std::vector<Event>{join(1), join(2), join(3),
+                                                       RaceStarted{100, 90, {}, 3}, ViewedCar{2}});
+        for (const std::vector<Event>& part : parts) {
+            for (const Event& event : part) {
+                std::visit([&model](const auto& e) { model.apply(e); }, event);
+            }
+        }
+        EXPECT_EQ(GapLines(model.gaps()).text(), "V - " + ahead + "\rH - " + behind) << what;
+    }
+}
+
+TEST(RaceModel, GapsAtWholeNodesTakeTheMomentTheOtherCarWasThere) {
+    const std::vector<Event> race = run({260, 240, 200}, 6, {10, 8, 8});
+    expectLines({
+        {"constant speeds", {race}, "00:03:000", "00:05:000"},
+        {"1 a lap and more ahead", {run({100, 60, 30}, 6, {25, 10, 10})}, "00:04:600", "00:03:000"},
+        {"line; 2 not at 3", {run({188, 188, 170}, 4, {8, 4, 4})}, "00:01:500", kNone},
+        {"one node", {run({200, 190, 180}, 3, {10, 15, 20})}, "00:00:000", "00:00:000"},
+        {"1 pitted", {race, {PlayerPitted{1}, join(1)}, run({320, 288, 248})}, kNone, "00:05:000"},
+        {"1 reset far ahead", {race, run({900, 288, 248})}, kNone, "00:05:000"},
+        {"viewing the leader", {race, {ViewedCar{1}}}, kNone, "00:03:000"},
+        {"viewing the last", {race, {ViewedCar{3}}}, "00:05:000", kNone},
+        {"viewing none", {race, {ViewedCar{0}}}, kNone, kNone},
+        {"the viewed car in the pits", {race, {PlayerPitted{2}}}, kNone, kNone},
+    });
+}
+
+TEST(RaceModel, GapsWithTheShareOfANodeFromWhereSamplesWereSeenOrElseFromSpeed) {
+    // Car 1 passed 202 at 1 s, 203 at 1.5 s, 204 at 2 s; now is 3 s. Mean x at 203 and 204: 32.5
+    // and 40 m in the first case; nothing is seen at 203 in the last.
+    expectLines({
+        {"a third of 203 to 204", {drive(203, 30, 203, 35)}, "00:01:333", kNone},
+        {"before 203", {drive(203, 30, 203, 25)}, "00:01:500", kNone},
+        {"past 204", {drive(203, 30, 203, 45)}, "00:01:000", kNone},
+        {"3 m/s, 1 s, 10 m/node", {drive(202, 20, 202, 22, 983)}, "00:01:850", kNone},
+    });
+    EXPECT_EQ(GapLines({Gap{65.4321}, Gap{754.0}}).text(), "V - 01:05:432\rH - 12:34:000");
+    EXPECT_EQ(GapLines({Gap{3599.9996}, Gap{3661.0012}}).text(), "V - 00:00:000\rH - 01:01:001");
 }
 
 }  // namespace
