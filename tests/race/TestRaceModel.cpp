@@ -207,11 +207,11 @@ std::vector<Event> run(std::array<int, 3> start, int sets = 1, std::array<int, 3
 }
 
 // Car 1 drives 10 m a node, 2 nodes a second; car 2 starts 10 nodes behind and goes on as given.
-std::vector<Event> drive(int third, double thirdX, int fourth, double fourthX, int speed = 0) {
-    return {place(1, 200, kFirst),     place(2, 190, kLast, -100),
-            place(1, 202, kFirst, 20), place(2, 196, kLast, -40),
-            place(1, 204, kFirst, 40), place(2, third, kLast, thirdX),
-            place(1, 206, kFirst, 60), place(2, fourth, kLast, fourthX, speed)};
+std::vector<Event> follow(int third, double thirdX, int fourth, double fourthX, int speed = 0) {
+    return {place(1, 205, kFirst),     place(2, 195, kLast, -100),
+            place(1, 207, kFirst, 20), place(2, 201, kLast, -40),
+            place(1, 209, kFirst, 40), place(2, third, kLast, thirdX),
+            place(1, 211, kFirst, 60), place(2, fourth, kLast, fourthX, speed)};
 }
 
 constexpr const char* kNone = "--:--:---";
@@ -252,13 +252,13 @@ TEST(RaceModel, GapsAtWholeNodesTakeTheMomentTheOtherCarWasThere) {
 }
 
 TEST(RaceModel, GapsWithTheShareOfANodeFromWhereSamplesWereSeenOrElseFromSpeed) {
-    // Car 1 passed 202 at 1 s, 203 at 1.5 s, 204 at 2 s; now is 3 s. Mean x at 203 and 204: 32.5
-    // and 40 m in the first case; nothing is seen at 203 in the last.
+    // Car 1 passed 207 at 1 s, 208 (node 99) at 1.5 s, 209 (node 0) at 2 s; now is 3 s. Mean x at
+    // 208 and 209: 32.5 and 40 m in the first case; nothing is seen at 208 in the last.
     expectLines({
-        {"a third of 203 to 204", {drive(203, 30, 203, 35)}, "00:01:333", kNone},
-        {"before 203", {drive(203, 30, 203, 25)}, "00:01:500", kNone},
-        {"past 204", {drive(203, 30, 203, 45)}, "00:01:000", kNone},
-        {"3 m/s, 1 s, 10 m/node", {drive(202, 20, 202, 22, 983)}, "00:01:850", kNone},
+        {"a third of 208 to 209", {follow(208, 30, 208, 35)}, "00:01:333", kNone},
+        {"before 208", {follow(208, 30, 208, 25)}, "00:01:500", kNone},
+        {"past 209", {follow(208, 30, 208, 45)}, "00:01:000", kNone},
+        {"3 m/s, 1 s, 10 m/node", {follow(207, 20, 207, 22, 983)}, "00:01:850", kNone},
     });
     EXPECT_EQ(GapLines({Gap{65.4321}, Gap{754.0}}).text(), "V - 01:05:432\rH - 12:34:000");
     EXPECT_EQ(GapLines({Gap{3599.9996}, Gap{3661.0012}}).text(), "V - 00:00:000\rH - 01:01:001");
