@@ -1,8 +1,12 @@
 // One complete position set of a 24-car race (three datagrams: copy, decode,
 // 24 car updates, sort, gap display) against a full node log, with the
-// node-log index and with the plain scan of the log.
+// node-log index and with the plain scan of the log; beside it one set of
+// today's 48-car race (three MCI packets of 16) decoded into the race model.
 #include "insim/PacketDispatcher.h"
 #include "insim/RaceState.h"
+#include "insim10/CompCarInfo.h"
+#include "insim10/PacketDecoder.h"
+#include "insim10/RaceFeed.h"
 #include "NodeLogScan.h"
 #include "support/makePackets.h"
 #include "support/ManualClock.h"
@@ -11,8 +15,11 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
+#include <numbers>
+#include <span>
 #include <vector>
 
 namespace {
@@ -104,8 +111,110 @@ void BM_FullSet_Scan(benchmark::State& bench) {
     fullSet(bench, false);
 }
 
+constexpr std::size_t kTodaysCars = 48;
+constexpr std::size_t kCarsPerMci = 16;
+constexpr std::uint32_t kPathNodes = 600;  // a closed path; its finish is node 0
+
+using Bytes = std::vector<std::uint8_t>;
+
+void put(Bytes& bytes, std::size_t at, std::uint32_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) {
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+Bytes packet(std::size_t size, std::uint8_t type, std::uint8_t byte3) {
+    Bytes bytes(size);
+    bytes[0] = static_cast<std::uint8_t>(size / 4);
+    bytes[1] = type;
+    bytes[3] = byte3;
+    return bytes;
+}
+
+// Cars spread over the lap, each at its own pace of about a lap a minute, so they pass the
+// finish and each other; a circle of 200 m, three datagrams per set.
+std::vector<Bytes> makeTodaysRace() {
+    std::vector<Bytes> datagrams;
+    for (std::size_t s = 0; s < kSets; ++s) {
+        for (std::size_t group = 0; group < kTodaysCars / kCarsPerMci; ++group) {
+            Bytes mci = packet(4 + kCarsPerMci * 28, insim10::kIspMci, kCarsPerMci);
+            for (std::size_t k = 0; k < kCarsPerMci; ++k) {
+                const std::size_t car = group * kCarsPerMci + k;
+                const double nodes =
+                    static_cast<double>(car) * 12.5 +
+                    static_cast<double>(s) * (0.09 + 0.0005 * static_cast<double>(car));
+                const double angle = 2 * std::numbers::pi * nodes / kPathNodes;
+                const auto passed = static_cast<std::uint32_t>(nodes);
+                const std::size_t at = 4 + k * 28;
+                put(mci, at, (passed + 1) % kPathNodes, 2);
+                put(mci, at + 2, 1 + passed / kPathNodes, 2);
+                mci[at + 4] = static_cast<std::uint8_t>(car + 1);
+                mci[at + 6] = car == 0
+                                  ? insim10::kCciFirst
+                                  : (car + 1 == kTodaysCars ? insim10::kCciLast : std::uint8_t{0});
+                put(mci, at + 8,
+                    static_cast<std::uint32_t>(
+                        static_cast<std::int32_t>(std::cos(angle) * 200 * 65536)),
+                    4);
+                put(mci, at + 12,
+                    static_cast<std::uint32_t>(
+                        static_cast<std::int32_t>(std::sin(angle) * 200 * 65536)),
+                    4);
+                put(mci, at + 20, 16384, 2);  // 50 m/s
+                put(mci, at + 22,
+                    static_cast<std::uint32_t>(angle / (2 * std::numbers::pi) * 65536), 2);
+            }
+            datagrams.push_back(std::move(mci));
+        }
+    }
+    return datagrams;
+}
+
+struct TodaysRace {
+    double now = 50000.0;
+    race::RaceModel model{[this] { return now; }};
+    insim10::PacketDecoder decoder;
+
+    TodaysRace() {
+        Bytes rst = packet(28, insim10::kIspRst, 0);
+        put(rst, 18, kPathNodes, 2);
+        play(std::span(&rst, 1));
+        for (std::size_t car = 1; car <= kTodaysCars; ++car) {
+            Bytes npl = packet(76, insim10::kIspNpl, static_cast<std::uint8_t>(car));
+            npl[73] = static_cast<std::uint8_t>(car);  // NumP
+            play(std::span(&npl, 1));
+        }
+    }
+    void play(std::span<const Bytes> datagrams) {
+        for (const Bytes& datagram : datagrams) {
+            if (const auto decoded = decoder.decode(datagram)) {
+                insim10::feedRace(*decoded, model);
+            }
+        }
+        now += 0.01;
+    }
+};
+
+void BM_FullSet48_TodaysModel(benchmark::State& bench) {
+    static const auto datagrams = makeTodaysRace();
+    const std::size_t perSet = kTodaysCars / kCarsPerMci;
+    TodaysRace race;
+    for (std::size_t s = 0; s < kSets; ++s) {  // every car's history holds its latest nodes
+        race.play(std::span(datagrams).subspan(s * perSet, perSet));
+    }
+    std::size_t next = 0;
+    for (auto _ : bench) {
+        race.play(std::span(datagrams).subspan(next * perSet, perSet));
+        next = (next + 1) % kSets;
+    }
+    benchmark::DoNotOptimize(race.model.order().data());
+    bench.counters["cars_in_order"] = static_cast<double>(race.model.order().size());
+    bench.SetItemsProcessed(bench.iterations());
+}
+
 BENCHMARK(BM_FullSet_Indexed);
 BENCHMARK(BM_FullSet_Scan);
+BENCHMARK(BM_FullSet48_TodaysModel);
 
 }  // namespace
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "insim10/Packet.h"
+#include "race/RaceModel.h"
+
+namespace rennlupe::insim10 {
+
+// Gives the model the race events of one decoded packet; packets without one change nothing.
+// MCI and NLP become car samples, a set marked from its first car to its last.
+void feedRace(const Packet& packet, race::RaceModel& model);
+
+}  // namespace rennlupe::insim10
