@@ -1,6 +1,10 @@
 #include "insim10/PacketDecoder.h"
+#include "insim10/RaceFeed.h"
+#include "race/GapLines.h"
+#include "race/RaceModel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -58,16 +62,30 @@ struct Promises {
     }
 };
 
+// A known gap is a real, finite time that is not negative.
+bool sound(const rennlupe::race::Gap& gap) {
+    return !gap.seconds || (std::isfinite(*gap.seconds) && *gap.seconds >= 0.0);
+}
+
 }  // namespace
 
+// Every input is one datagram of one long race: what decodes feeds the model, whose
+// gaps must stay sound whatever came before.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static PacketDecoder decoder;  // one for the run, as the program keeps one
+    static double now = 0.0;
+    static rennlupe::race::RaceModel model([] { return now; });
+    now += 0.01;
     const std::span<const std::uint8_t> datagram(data, size);
     const std::uint64_t dropsBefore = allDrops(decoder);
     const std::optional<Packet> packet = decoder.decode(datagram);
     check(allDrops(decoder) == dropsBefore + (packet ? 0U : 1U));
     if (packet) {
         check(std::visit(Promises{datagram}, *packet));
+        feedRace(*packet, model);
+        const rennlupe::race::Gaps gaps = model.gaps();
+        check(sound(gaps.ahead) && sound(gaps.behind));
+        check(rennlupe::race::GapLines(gaps).text().size() <= 64);
     }
     return 0;
 }
