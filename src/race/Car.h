@@ -21,6 +21,7 @@ public:
     bool inPits = false;
     bool sampled = false;  // a sample was applied since it joined or the race started
     CarSample sample{};
+    std::int64_t progress = 0;  // of the sample, as the race it was applied in counts
     double sampledAt = 0.0;
 
     std::string_view name() const { return {m_name.data(), m_nameSize}; }

@@ -174,9 +174,10 @@ void RaceModel::applySet() {
         if (Car* car = find(m_set[i].plid)) {
             learn(*car, m_set[i]);
             car->sample = m_set[i];
+            car->progress = progressOf(car->sample);
             car->sampled = true;
             car->sampledAt = now;
-            (*m_crossings)[slot(*car)].record(progressOf(car->sample), now);
+            (*m_crossings)[slot(*car)].record(car->progress, now);
         }
     }
     reorder();
@@ -217,7 +218,7 @@ bool RaceModel::before(const Car& a, const Car& b) const {
     if (pa != 0 || pb != 0) {
         return pa != 0;
     }
-    return progressOf(a.sample) > progressOf(b.sample);
+    return a.progress > b.progress;
 }
 
 std::int64_t RaceModel::progressOf(const CarSample& sample) const {
