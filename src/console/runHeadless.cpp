@@ -13,7 +13,7 @@
 namespace rennlupe::console {
 
 namespace {
-constexpr std::chrono::milliseconds kOutputPause{100};
+constexpr std::chrono::milliseconds kOutputPause{250};
 }  // namespace
 
 int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream& err) {
@@ -28,7 +28,8 @@ int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream&
     // Only the outermost loop acts on a signal: the flag ends run(), never a nested pump.
     loop.onSignals([&loop](int) { loop.quit(); });
     form.connectAsAsked(options);
-    // The overlay's lines (up to one per position set) reach the output in batches.
+    // The overlay's lines (up to one per position set) reach the output in batches, four
+    // a second: every flush that is not part of a wake-up for a datagram costs one of its own.
     loop.startTimer(kOutputPause, [&out] { out.flush(); });
     loop.run();
     return form.Unload() ? 0 : 1;
