@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -40,5 +41,15 @@ public:
 private:
     std::span<std::uint8_t> m_bytes;
 };
+
+// A message packet: the header, then the text from byte 4, its last byte always 0.
+template <std::size_t Size>
+std::array<std::uint8_t, Size> messagePacket(std::uint8_t type, std::string_view text) {
+    std::array<std::uint8_t, Size> packet{};
+    ByteWriter out(packet);
+    out.header(type, 0, 0);
+    out.text(4, Size - 5, text);
+    return packet;
+}
 
 }  // namespace rennlupe::insim10

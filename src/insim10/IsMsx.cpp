@@ -5,11 +5,7 @@
 namespace rennlupe::insim10 {
 
 std::array<std::uint8_t, IsMsx::kSize> IsMsx::bytes() const {
-    std::array<std::uint8_t, kSize> packet{};
-    ByteWriter out(packet);
-    out.header(kType, 0, 0);
-    out.text(4, kSize - 5, Msg);
-    return packet;
+    return messagePacket<kSize>(kType, Msg);
 }
 
 }  // namespace rennlupe::insim10
