@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     desktop::Desktop desktop({loop, *status, overlay, files, clock, errors}, window);
     status->attach(desktop.form().StatusBar);
     ui::frmMain& form = desktop.form();
-    desktop.start({address, freePort.substr(0, freePort.find('\n')), std::nullopt, true, 1000});
+    desktop.start({address, freePort.substr(0, freePort.find('\n')), std::nullopt, true, 1000,
+                   std::nullopt, "legacy"});
     if (!QTest::qWaitFor(
             [&form] { return form.cmdStartRaceTracker.caption() == "Racetracker läuft"; }, 10000)) {
         std::cerr << "no race within 10 s: " << form.StatusBar.PanelText(1) << "\n";

@@ -22,3 +22,12 @@ double SystemClock::secondsSinceMidnight() const {
 }
 
 }  // namespace rennlupe::bits
+
+namespace rennlupe::bits {
+
+double SystemClock::monotonicSeconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace rennlupe::bits

@@ -11,6 +11,7 @@ namespace rennlupe::bits {
 class SystemClock final : public Clock {
 public:
     double secondsSinceMidnight() const override;
+    double monotonicSeconds() const override;
 
 private:
     mutable std::time_t m_second = -1;

@@ -1,20 +1,27 @@
 #include "console/HeadlessOptions.h"
 
 #include "bits/textToNumber.h"
+#include "ui/Protocol.h"
 
 namespace rennlupe::console {
 
 std::string_view HeadlessOptions::usage() {
-    return "usage: rennlupe [--headless] [--host H] [--recv-port N] [--password P] [--connect]\n"
-           "                [--keepalive-ms N] [--help]\n"
+    return "usage: rennlupe [--headless] [--host H] [--game-port N] [--recv-port N] [--password "
+           "P]\n"
+           "                [--protocol auto|legacy|modern] [--connect] [--keepalive-ms N]\n"
+           "                [--stamp] [--help]\n"
            "  (without --headless the window opens; the options below fill in its boxes)\n"
            "  --headless        run without a window: status, link and overlay lines on stdout\n"
            "  --host H          the game's address (empty: this machine)\n"
+           "  --game-port N     the game's InSim port, as /insim N in the game (default 29999)\n"
            "  --recv-port N     the local port for the game's datagrams (default 29998)\n"
            "  --password P      the game's admin password\n"
+           "  --protocol P      auto (today's game, else the old one), legacy or modern\n"
            "  --connect         click Connect once the window has loaded\n"
            "  --keepalive-ms N  interval of the keep-alive timer, default 1000 (a setting for "
            "tests)\n"
+           "  --stamp           with --headless: each output line starts with the monotonic\n"
+           "                    clock's seconds, as [12.345678]\n"
            "  --help            this text\n";
 }
 
@@ -41,6 +48,15 @@ HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
             options.recvPort = value();
         } else if (arg == "--password") {
             options.password = value();
+        } else if (arg == "--game-port") {
+            options.gamePort = value();
+        } else if (arg == "--stamp") {
+            options.stamp = true;
+        } else if (arg == "--protocol") {
+            options.protocol = value();
+            if (options.protocol && !ui::protocolNamed(*options.protocol)) {
+                options.error = "--protocol takes auto, legacy or modern";
+            }
         } else if (arg == "--keepalive-ms") {
             if (const auto text = value()) {
                 const auto ms = bits::readNumber(*text, {.low = 1, .high = 3600000});

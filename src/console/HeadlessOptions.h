@@ -13,6 +13,7 @@ namespace rennlupe::console {
 struct HeadlessOptions : ui::StartOptions {
     bool headless = false;
     bool help = false;
+    bool stamp = false;  // headless output lines begin with the monotonic clock's seconds
     std::string error;
 
     static HeadlessOptions parse(std::span<const std::string_view> args);

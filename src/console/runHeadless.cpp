@@ -4,11 +4,13 @@
 #include "console/ConsoleOverlayLibrary.h"
 #include "console/ConsoleStatusWindow.h"
 #include "console/NoWindowStyle.h"
+#include "console/StampingStreamBuf.h"
 #include "platform/eventloop/PollLoop.h"
 #include "platform/files/PosixFiles.h"
 #include "ui/frmMain.h"
 
 #include <chrono>
+#include <ostream>
 
 namespace rennlupe::console {
 
@@ -16,12 +18,15 @@ namespace {
 constexpr std::chrono::milliseconds kOutputPause{250};
 }  // namespace
 
-int runHeadless(const HeadlessOptions& options, std::ostream& out, std::ostream& err) {
+int runHeadless(const HeadlessOptions& options, std::ostream& plainOut, std::ostream& err) {
+    bits::SystemClock clock;
+    StampingStreamBuf stamping(*plainOut.rdbuf(), clock);
+    std::ostream stampedOut(&stamping);
+    std::ostream& out = options.stamp ? stampedOut : plainOut;
     platform::PollLoop loop;
     ConsoleStatusWindow statusWindow(out);
     ConsoleOverlayLibrary overlayLibrary(out);
     platform::PosixFiles files;
-    bits::SystemClock clock;
     NoWindowStyle windowStyle;
     ui::frmMain form({loop, statusWindow, overlayLibrary, files, clock, windowStyle, err});
     form.LoadWith(options);

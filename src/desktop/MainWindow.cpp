@@ -2,6 +2,7 @@
 
 #include "desktop/BoundButton.h"
 #include "desktop/BoundCheckBox.h"
+#include "desktop/BoundComboBox.h"
 #include "desktop/BoundFrame.h"
 #include "desktop/BoundImage.h"
 #include "desktop/BoundLabel.h"
@@ -48,6 +49,8 @@ MainWindow::MainWindow() {
 void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
     auto& connection = placeControl<BoundFrame>(form.Frame1, *this, widgets, {4, 0, 489, 150});
     placeControl<BoundButton>(form.cmdConnect, connection, widgets, {8, 16, 100, 25});
+    placeControl<BoundComboBox>(form.cboProtocol, connection, widgets, {114, 17, 100, 23})
+        .setToolTip(QStringLiteral("auto: today's game, else the old generation"));
     placeControl<BoundLabel>(form.lblSendPort, connection, widgets, {8, 52, 94, 17});
     placeControl<BoundTextBox>(form.txtSendPort, connection, widgets, {104, 50, 110, 20});
     placeControl<BoundLabel>(form.lblRecv, connection, widgets, {8, 76, 94, 17});

@@ -12,6 +12,8 @@ struct StartOptions {
     std::optional<std::string> password;
     bool connect = false;  // frmMain::connectAsAsked, once the front end is ready
     int keepAliveMs = 1000;
+    std::optional<std::string> gamePort;  // whole, as the receive port
+    std::optional<std::string> protocol;  // "auto", "legacy" or "modern", checked when parsed
 };
 
 }  // namespace rennlupe::ui

@@ -10,6 +10,7 @@
 #include "platform/sockets/socket.h"
 #include "ui/sliderDefaults.h"
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -22,6 +23,9 @@ constexpr std::string_view kLogo = "logo.jpg";
 constexpr std::int32_t kWinsockAccessDenied = 10013;
 constexpr std::int32_t kFirstOrdinaryPort = 1024;
 constexpr int kTries = 3;
+// In auto, the old generation's try follows today's when no answer came in this many ticks.
+constexpr int kFallbackTicks = 2;
+constexpr int kKeepAliveTicks = 30;  // the game closes a link that is silent for 70 s
 
 // A whole port number from 1 to 65535, or 0 when the text is none.
 std::int32_t portOf(std::string_view text) {
@@ -45,11 +49,13 @@ frmMain::frmMain(Parts parts)
       form1(parts.overlayLibrary, parts.files,
             {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}, StatusBar),
       settingsFile(parts.files),
+      modern({InSimSocket, lngClientSocket, form1, parts.clock}),
       m_parts(parts),
       m_host(std::make_unique<MainDispatchHost>(*this)),
       m_dispatcher(std::make_unique<insim::PacketDispatcher>(race, *m_host, parts.clock)),
       m_sliderSettings(settingsFile, {std::ref(Slider1), std::ref(Slider2), std::ref(Slider3),
-                                      std::ref(Slider4), std::ref(Slider5), std::ref(Slider6)}) {
+                                      std::ref(Slider4), std::ref(Slider5), std::ref(Slider6)}),
+      m_connectionSettings(settingsFile) {
     txtSend.setEnabled(false);
     cmdSend.setEnabled(false);
     for (controls::Control* hidden : std::initializer_list<controls::Control*>{
@@ -133,6 +139,10 @@ void frmMain::Load() {
         } catch (const bits::Error&) {  // no overlay: the defaults' own screen size
         }
         m_sliderSettings.load(StatusBar, sliderDefaults(screenWidth, screenHeight));
+        const ConnectionSettings::Values connection = m_connectionSettings.load(StatusBar);
+        cboProtocol.choose(nameOf(connection.protocol));
+        txtSendPort.setText(std::to_string(connection.gamePort));
+        m_intervalMs = connection.intervalMs;
         Image1.setPicture(platform::besideExecutable(m_parts.files, kLogo));
     });
 }
@@ -149,6 +159,12 @@ void frmMain::LoadWith(const StartOptions& options) {
     if (options.password) {
         txtPassword.setText(*options.password);
     }
+    if (options.gamePort) {
+        txtSendPort.setText(*options.gamePort);
+    }
+    if (options.protocol) {
+        cboProtocol.choose(*options.protocol);
+    }
 }
 
 void frmMain::connectAsAsked(const StartOptions& options) {
@@ -159,9 +175,9 @@ void frmMain::connectAsAsked(const StartOptions& options) {
         cmdConnect.click();
         return;
     }
-    // At start the send port holds the game's port, so the receive port is the cause.
     const std::string reason =
-        txtRecvPort.text().empty()
+        txtSendPort.text().empty() ? std::string("the send port is empty")
+        : txtRecvPort.text().empty()
             ? std::string("the receive port is empty")
             : "the receive port \"" + txtRecvPort.text() + "\" is the same as the send port";
     StatusBar.show("Cannot connect: " + reason + ".");
@@ -171,6 +187,13 @@ bool frmMain::Unload() {
     bool saved = false;
     guarded("frmMain_Unload", [this, &saved] {
         saved = m_sliderSettings.save(StatusBar, m_parts.errors);
+        const ConnectionSettings::Values connection{chosenProtocol(), portOf(txtSendPort.text()),
+                                                    m_intervalMs};
+        // A file that took no slider is not tried again, so its failure is told once; an
+        // empty send-port box keeps what is stored.
+        if (saved && connection.gamePort != 0) {
+            saved = m_connectionSettings.save(connection, StatusBar, m_parts.errors);
+        }
         CloseDown();
         KeepAlive.setEnabled(false);
         fahrerinfo.window.unload();
@@ -199,8 +222,13 @@ void frmMain::cmdConnect_Click() {
                            "\" is not a number from 1 to 65535.");
             return;
         }
+        const std::int32_t gamePort = portOf(txtSendPort.text());
+        if (gamePort == 0) {
+            StatusBar.show("Cannot connect: the send port \"" + txtSendPort.text() +
+                           "\" is not a number from 1 to 65535.");
+            return;
+        }
         cmdConnect.setCaption("Cancel");
-        txtSendPort.setText(std::to_string(kInSimPort));
         // Resolved once: the message names the address used, and only it counts as the game.
         const std::string host = txtIP.text().empty() ? std::string("127.0.0.1") : txtIP.text();
         const auto address = net::okSocket::ResolveHost(host);
@@ -211,9 +239,14 @@ void frmMain::cmdConnect_Click() {
         txtSendPort.setEnabled(false);
         txtRecvPort.setEnabled(false);
         txtPassword.setEnabled(false);
-        lngClientSocket = InSimSocket.ConnectTo(target, kInSimPort);
+        cboProtocol.setEnabled(false);
+        m_speaking = chosenProtocol();
+        m_legacyTried = false;
+        modern.begin(static_cast<std::uint16_t>(receivePort), txtPassword.text(),
+                     static_cast<std::uint16_t>(m_intervalMs));
+        lngClientSocket = InSimSocket.ConnectTo(target, gamePort);
         if (lngClientSocket == 0) {
-            StatusBar.show("Could not create client socket!" + socketFailureReason(kInSimPort));
+            StatusBar.show("Could not create client socket!" + socketFailureReason(gamePort));
             cmdConnect.setEnabled(true);  // so "Cancel" can be clicked
             return;
         }
@@ -252,19 +285,9 @@ void frmMain::KeepAlive_Timer() {
                            txtSendPort.text() + " in LFS)");
             return;
         }
-        if (lngTimer % 10 == 0) {
-            const int attempt = lngTimer / 10 + 1;
-            StatusBar.show("Connecting to " + m_gameAddress + " (" + std::to_string(attempt) + "/" +
-                           std::to_string(kTries) + ")");
-            link.connecting(attempt, kTries);
-            insim::SendISI(InSimSocket, lngClientSocket, portOf(txtRecvPort.text()),
-                           txtPassword.text());
-            SendShortPacket("VER", 0, 0, 0);
-        }
+        tryToConnect();
     } else {
-        if (lngTimer % 30 == 0) {
-            SendShortPacket("ACK", 0, 0, 0);
-        }
+        keepLinkAlive();
         if (lngTimer > 120) {
             cmdConnect_Click();
             StatusBar.show("No response in 2 minutes.. InSim running?");
@@ -273,10 +296,47 @@ void frmMain::KeepAlive_Timer() {
     ++lngTimer;
 }
 
+void frmMain::tryToConnect() {
+    const bool legacyNow = m_speaking == Protocol::Auto && lngTimer % 10 == kFallbackTicks;
+    if (legacyNow) {
+        m_legacyTried = true;
+    }
+    if (lngTimer % 10 == 0) {
+        const int attempt = lngTimer / 10 + 1;
+        StatusBar.show("Connecting to " + m_gameAddress + " (" + std::to_string(attempt) + "/" +
+                       std::to_string(kTries) + ")");
+        link.connecting(attempt, kTries);
+        if (m_speaking != Protocol::Legacy) {
+            modern.sendInit();
+            return;
+        }
+    } else if (!legacyNow) {
+        return;
+    }
+    insim::SendISI(InSimSocket, lngClientSocket, portOf(txtRecvPort.text()), txtPassword.text());
+    SendShortPacket("VER", 0, 0, 0);
+}
+
+void frmMain::keepLinkAlive() {
+    if (m_speaking == Protocol::Legacy) {
+        if (lngTimer % 30 == 0) {
+            SendShortPacket("ACK", 0, 0, 0);
+        }
+    } else if (++m_ticksSinceKeepAlive >= kKeepAliveTicks) {
+        m_ticksSinceKeepAlive = 0;
+        modern.sendKeepAlive();
+    }
+}
+
 void frmMain::CloseDown() {
     // Handles are cleared once closed, so a second close sends and closes nothing.
     if (lngClientSocket != 0) {
-        SendShortPacket("ISC", 0, 0, 0);
+        if (m_speaking != Protocol::Legacy) {
+            modern.sendClose();
+        }
+        if (m_speaking == Protocol::Legacy || m_legacyTried) {
+            SendShortPacket("ISC", 0, 0, 0);
+        }
     }
     if (lngServerSocket != 0) {
         InSimSocket.CloseIt(lngServerSocket);
@@ -290,6 +350,7 @@ void frmMain::CloseDown() {
     txtSendPort.setEnabled(true);
     txtRecvPort.setEnabled(true);
     txtPassword.setEnabled(true);
+    cboProtocol.setEnabled(true);
     cmdSend.setEnabled(false);
     txtSend.setEnabled(false);
     link.idle();
@@ -310,11 +371,53 @@ void frmMain::InSimSocket_ReceivedBytes(std::int32_t lngSocket,
         link.strangerDropped();
         return;
     }
+    const auto datagram =
+        bytData.first(std::min(bytData.size(), static_cast<std::size_t>(std::max(lngLength, 0))));
+    if (m_speaking == Protocol::Auto) {
+        // Undecided: the first version answer tells which generation the game speaks.
+        if (ModernFront::isVersionAnswer(datagram)) {
+            m_speaking = Protocol::Modern;
+        } else if (datagram.size() >= 3 &&
+                   std::string_view(reinterpret_cast<const char*>(datagram.data()), 3) == "VER") {
+            m_speaking = Protocol::Legacy;
+        }
+    }
+    if (m_speaking != Protocol::Legacy) {
+        receiveModern(datagram);
+        return;
+    }
     try {
         m_dispatcher->DispatchPacket(bytData, lngLength);
     } catch (
         const std::exception&) {  // NOLINT(bugprone-empty-catch): one bad datagram ends quietly
     }
+}
+
+void frmMain::receiveModern(std::span<const std::uint8_t> datagram) {
+    lngTimer = 0;
+    const bool connecting = cmdConnect.caption() == "Cancel";
+    switch (modern.receive(datagram, connecting && m_speaking == Protocol::Modern)) {
+    case ModernFront::Answer::Connected:
+        StatusBar.show("Connected to LFS " + modern.product() + " " + modern.version());
+        cmdConnect.setCaption("Disconnect");
+        txtSend.setEnabled(true);
+        cmdSend.setEnabled(true);
+        link.connected(modern.product(), modern.version());
+        m_ticksSinceKeepAlive = 0;
+        break;
+    case ModernFront::Answer::TooOld:
+        CloseDown();
+        KeepAlive.setEnabled(false);
+        StatusBar.show("The game speaks InSim version " + std::to_string(modern.inSimVersion()) +
+                       "; Rennlupe needs version 9 or newer (LFS 0.7 or later).");
+        break;
+    case ModernFront::Answer::Nothing:
+        break;
+    }
+}
+
+Protocol frmMain::chosenProtocol() const {
+    return protocolNamed(cboProtocol.text()).value_or(Protocol::Auto);
 }
 
 void frmMain::portRule(const controls::TextBox& changed) {
@@ -331,7 +434,11 @@ void frmMain::portRule(const controls::TextBox& changed) {
 
 void frmMain::chatSend() {
     if (!txtSend.text().empty()) {
-        insim::SendMST(InSimSocket, lngClientSocket, txtSend.text());
+        if (m_speaking == Protocol::Legacy) {
+            insim::SendMST(InSimSocket, lngClientSocket, txtSend.text());
+        } else {
+            modern.sendChat(txtSend.text());
+        }
     }
     txtSend.setText("");
 }

@@ -2,6 +2,7 @@
 
 #include "bits/Clock.h"
 #include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
 #include "controls/CommandButton.h"
 #include "controls/Frame.h"
 #include "controls/Image.h"
@@ -21,10 +22,13 @@
 #include "settings/modEinstellungenSpeichern.h"
 #include "statusbar/StatusWindow.h"
 #include "statusbar/ucStatusbar.h"
+#include "ui/ConnectionSettings.h"
 #include "ui/frmAbstaende.h"
 #include "ui/frmFahrerinfo.h"
 #include "ui/LinkPanel.h"
 #include "ui/MainDispatchHost.h"
+#include "ui/ModernFront.h"
+#include "ui/Protocol.h"
 #include "ui/SliderSettings.h"
 #include "ui/StartOptions.h"
 #include "ui/TimerBinding.h"
@@ -91,6 +95,7 @@ public:
     controls::TextBox txtPassword{"txtPassword", "", 15};
     controls::Label Label2{"Label2", "abweichende IP:"};
     controls::TextBox txtIP{"txtIP", ""};
+    controls::ComboBox cboProtocol{"cboProtocol", {kProtocolNames.begin(), kProtocolNames.end()}};
     controls::Label lblChat{"lblChat", "Chat!:"};
     controls::TextBox txtSend{"txtSend", "", 63};
     controls::CommandButton cmdSend{"cmdSend", "Send"};
@@ -135,6 +140,7 @@ public:
     overlay::Form1 form1;
     insim::RaceState race;
     settings::modEinstellungenSpeichern settingsFile;
+    ModernFront modern;
 
     void Neustart();
     // What the dispatcher's host forwards: the request packets and the pump.
@@ -148,6 +154,10 @@ private:
     void InSimSocket_ReceivedBytes(std::int32_t lngSocket, std::span<const std::uint8_t> bytData,
                                    std::int32_t lngLength);
     void portRule(const controls::TextBox& changed);
+    void tryToConnect();
+    void keepLinkAlive();
+    void receiveModern(std::span<const std::uint8_t> datagram);
+    Protocol chosenProtocol() const;
     void chatSend();
     std::string socketFailureReason(std::int32_t port) const;
     // Runs one handler under the guard, named as the program names it.
@@ -160,6 +170,12 @@ private:
     std::unique_ptr<MainDispatchHost> m_host;
     std::unique_ptr<insim::PacketDispatcher> m_dispatcher;
     SliderSettings m_sliderSettings;
+    ConnectionSettings m_connectionSettings;
+    std::int32_t m_intervalMs = ConnectionSettings::Values{}.intervalMs;
+    // The generation this connection speaks: Auto until the game has answered one of them.
+    Protocol m_speaking = Protocol::Auto;
+    bool m_legacyTried = false;
+    int m_ticksSinceKeepAlive = 0;
     std::vector<std::unique_ptr<TimerBinding>> m_timers;
 };
 

@@ -20,13 +20,15 @@ namespace {
 TEST(HeadlessOptions, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
     const auto all = HeadlessOptions::parse(
         std::vector<std::string_view>{"--headless", "--host", "127.0.0.9", "--recv-port", "123456",
-                                      "--password", "pw", "--connect", "--keepalive-ms", "25"});
-    EXPECT_EQ(std::tie(all.error, all.host, all.recvPort, all.password, all.headless, all.connect,
-                       all.keepAliveMs),
-              std::make_tuple("", "127.0.0.9", "123456", "pw", true, true, 25));
+                                      "--password", "pw", "--connect", "--keepalive-ms", "25",
+                                      "--game-port", "30000", "--protocol", "modern", "--stamp"});
+    EXPECT_EQ(
+        std::tie(all.error, all.host, all.recvPort, all.password, all.headless, all.connect,
+                 all.keepAliveMs, all.gamePort, all.protocol, all.stamp),
+        std::make_tuple("", "127.0.0.9", "123456", "pw", true, true, 25, "30000", "modern", true));
     EXPECT_TRUE(HeadlessOptions::parse(std::vector<std::string_view>{"--help"}).help);
     for (const auto& bad : std::vector<std::vector<std::string_view>>{
-             {"--bogus"}, {"--host"}, {"--keepalive-ms", "0"}}) {
+             {"--bogus"}, {"--host"}, {"--keepalive-ms", "0"}, {"--protocol", "binary"}}) {
         EXPECT_FALSE(HeadlessOptions::parse(bad).error.empty()) << bad.front();
     }
 }

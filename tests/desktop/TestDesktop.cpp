@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -130,7 +131,7 @@ TEST_F(DesktopWindow, StartsWithHiddenPartsAndItsSlidersPreviewThePictureAndSetS
 }
 
 TEST_F(DesktopWindow, PortBoxesTakeOnlyDigitsButOptionsStayWholeAndConnectNeedsTwoPorts) {
-    start({std::nullopt, "123456", std::string(20, 'p'), false});
+    start({std::nullopt, "123456", std::string(20, 'p'), false, 0, std::nullopt, std::nullopt});
     auto& receive = shown<QLineEdit>(form.txtRecvPort);
     auto& connect = shown<QPushButton>(form.cmdConnect);
     EXPECT_EQ(shown<QLineEdit>(form.txtPassword).text().size(), 20);
@@ -158,8 +159,11 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
                                     "[Positionen]\r\nGrafik X=1200\r\n");
     support::TemporaryFolder::write(folder.file("logo.jpg"), "not a picture");
     const std::string freePort = std::to_string(support::UdpPeer().address().port);
-    start({gameAddress, freePort, std::nullopt, true});
+    start({gameAddress, freePort, std::nullopt, true, 0, "29999", "legacy"});
     EXPECT_EQ(shown<QSlider>(form.Slider5).value(), 1000);  // clamped to the range
+    auto& protocol = shown<QComboBox>(form.cboProtocol);
+    EXPECT_EQ(protocol.currentText().toStdString() + (protocol.isEnabled() ? " open" : " fixed"),
+              "legacy fixed");  // the choice holds while connected
     EXPECT_TRUE(shown<BoundImage>(form.Image1).showsBuiltIn());
 
     // The window never shows the chat box; here it gets input as if it did.
@@ -183,6 +187,9 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
     EXPECT_EQ(desktop.exitCode(), 0);
     const std::string ini = support::TemporaryFolder::read(folder.file("rennlupe.ini"));
     EXPECT_NE(ini.find("Grafik X=1000"), std::string::npos) << ini;  // the clamped value
+    EXPECT_NE(ini.find("[Verbindung]\r\nProtokoll=legacy\r\nSpielport=29999\r\n"),
+              std::string::npos)
+        << ini;
 }
 
 // The main window's bar (one spring panel), then a raised and a borderless

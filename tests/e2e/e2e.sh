@@ -26,7 +26,7 @@ chmod 755 "$work" "$work/rennlupe"
 case "$scenario" in
 track)
   start_sim
-  (cd "$work" && exec ./rennlupe --headless --host "$address" --recv-port "$recv_port" \
+  (cd "$work" && exec ./rennlupe --headless --protocol legacy --host "$address" --recv-port "$recv_port" \
     --connect > out.txt 2> err.txt) &
   app_pid=$!
   expect_line "^status: Connecting to $address:29999 (1/3)$"
@@ -49,7 +49,7 @@ track)
   ;;
 silence)
   start_sim --silent-after 1
-  (cd "$work" && exec ./rennlupe --headless --host "$address" --recv-port "$recv_port" \
+  (cd "$work" && exec ./rennlupe --headless --protocol legacy --host "$address" --recv-port "$recv_port" \
     --keepalive-ms 10 --connect > out.txt 2> err.txt) &
   app_pid=$!
   expect_line "^status: Connected to LFS"
@@ -65,14 +65,14 @@ nobody)
   chown nobody "$work"
   # An ordinary user connects on the default receive port...
   start_sim
-  (cd "$work" && exec runuser -u nobody -- env XDG_CONFIG_HOME="$work" ./rennlupe --headless \
+  (cd "$work" && exec runuser -u nobody -- env XDG_CONFIG_HOME="$work" ./rennlupe --headless --protocol legacy \
     --host "$address" --connect > out.txt 2> err.txt) &
   app_pid=$!
   expect_line "^status: Connected to LFS S2 0.7F$"
   stop_program  # runuser reports the signal as its own exit status
   # ...and a port below 1024 is refused with the reason, where the system keeps those for root.
   if [ "$(cat /proc/sys/net/ipv4/ip_unprivileged_port_start 2>/dev/null || echo 1024)" -gt 50 ]; then
-    (cd "$work" && exec runuser -u nobody -- env XDG_CONFIG_HOME="$work" ./rennlupe --headless \
+    (cd "$work" && exec runuser -u nobody -- env XDG_CONFIG_HOME="$work" ./rennlupe --headless --protocol legacy \
       --recv-port 50 --connect > out.txt 2> err.txt) &
     app_pid=$!
     expect_line "^status: Could not create server socket! (permission denied: ports below 1024 need administrator rights here; use a port from 1024 up)$"

@@ -23,7 +23,7 @@ printf '[Positionen]\r\nX position=560\r\nY position=300\r\nFarbe=65000\r\nGr\xf
 
 start_sim
 recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"
-"$work/rennlupe" --host "$address" --recv-port "$recv_port" --connect \
+"$work/rennlupe" --protocol legacy --host "$address" --recv-port "$recv_port" --connect \
   > "$work/out.txt" 2> "$work/err.txt" &
 app_pid=$!
 

@@ -10,6 +10,7 @@ public:
     explicit ManualClock(double secondsSinceMidnight = 0.0) : m_seconds(secondsSinceMidnight) {}
 
     double secondsSinceMidnight() const override { return m_seconds; }
+    double monotonicSeconds() const override { return m_seconds; }
     void advance(double seconds) { m_seconds += seconds; }
 
 private:

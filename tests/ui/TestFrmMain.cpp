@@ -37,6 +37,7 @@ protected:
         files.placeExecutable(folder.file("rennlupe"));
         form.KeepAlive.setInterval(3600 * 1000);  // the tests tick it themselves
         form.Load();
+        form.cboProtocol.choose("legacy");
     }
 
     // Connect against the stand-in peer on 29999 of a loopback address of our own.

@@ -1,0 +1,80 @@
+#include "ui/ConnectionSettings.h"
+
+#include "bits/Error.h"
+#include "bits/guardHandler.h"
+#include "bits/textToNumber.h"
+
+#include <optional>
+#include <utility>
+
+namespace rennlupe::ui {
+
+namespace {
+
+std::optional<std::int32_t> wholeIn(std::string_view text, double low, double high) {
+    const auto number = bits::readNumber(text, {.low = low, .high = high});
+    return number ? std::optional(static_cast<std::int32_t>(*number)) : std::nullopt;
+}
+
+}  // namespace
+
+ConnectionSettings::ConnectionSettings(settings::modEinstellungenSpeichern& settings,
+                                       std::string file)
+    : m_settings(settings), m_file(std::move(file)) {}
+
+ConnectionSettings::Values ConnectionSettings::load(bits::MessageLine& messageLine) {
+    const Values defaults;
+    Values values;
+    std::string corrected;
+    const auto read = [&](std::string_view key, std::string_view fallback) {
+        return m_settings.ReadSetting(kSection, key, fallback, m_file);
+    };
+    const auto note = [&corrected](std::string_view key) {
+        corrected += (corrected.empty() ? "" : ", ") + std::string(key);
+    };
+    const std::string protocol = read(kProtocolKey, nameOf(defaults.protocol));
+    if (const auto chosen = protocolNamed(protocol)) {
+        values.protocol = *chosen;
+    } else {
+        note(kProtocolKey);
+    }
+    const std::string port = read(kGamePortKey, std::to_string(defaults.gamePort));
+    if (const auto number = wholeIn(port, 1, 65535)) {
+        values.gamePort = *number;
+    } else {
+        note(kGamePortKey);
+    }
+    const std::string interval = read(kIntervalKey, std::to_string(defaults.intervalMs));
+    if (const auto number = wholeIn(interval, 10, 8000)) {
+        values.intervalMs = *number;
+    } else {
+        note(kIntervalKey);
+    }
+    if (!corrected.empty()) {
+        messageLine.show("Settings: invalid values corrected (" + corrected + ")");
+    }
+    return values;
+}
+
+bool ConnectionSettings::save(const Values& values, bits::MessageLine& messageLine,
+                              std::ostream& errors) {
+    std::optional<std::string> failure;
+    const std::pair<std::string_view, std::string> entries[] = {
+        {kProtocolKey, std::string(nameOf(values.protocol))},
+        {kGamePortKey, std::to_string(values.gamePort)},
+        {kIntervalKey, std::to_string(values.intervalMs)}};
+    for (const auto& [key, value] : entries) {
+        try {
+            m_settings.WriteSetting(kSection, key, value, m_file);
+        } catch (const bits::Error& error) {
+            failure = failure.value_or(bits::failureText("frmMain_Unload", error));
+        }
+    }
+    if (failure) {
+        messageLine.show(*failure);
+        errors << *failure << '\n' << std::flush;
+    }
+    return !failure;
+}
+
+}  // namespace rennlupe::ui

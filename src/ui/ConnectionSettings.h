@@ -1,0 +1,42 @@
+#pragma once
+
+#include "bits/MessageLine.h"
+#include "settings/modEinstellungenSpeichern.h"
+#include "ui/Protocol.h"
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace rennlupe::ui {
+
+// The connection's choices in a section of their own: the protocol, the game's InSim port,
+// and how often the game sends the cars' positions.
+class ConnectionSettings {
+public:
+    static constexpr std::string_view kSection = "Verbindung";
+    static constexpr std::string_view kProtocolKey = "Protokoll";
+    static constexpr std::string_view kGamePortKey = "Spielport";
+    static constexpr std::string_view kIntervalKey = "Intervall";
+
+    struct Values {
+        Protocol protocol = Protocol::Auto;
+        std::int32_t gamePort = 29999;
+        std::int32_t intervalMs = 100;  // the game takes 10 to 8000
+    };
+
+    explicit ConnectionSettings(settings::modEinstellungenSpeichern& settings,
+                                std::string file = {});
+
+    // Missing keys take the defaults; unreadable ones too, and they are named in one message.
+    Values load(bits::MessageLine& messageLine);
+    // Tries every write; a failure is reported once, on the line and on errors.
+    bool save(const Values& values, bits::MessageLine& messageLine, std::ostream& errors);
+
+private:
+    settings::modEinstellungenSpeichern& m_settings;
+    std::string m_file;
+};
+
+}  // namespace rennlupe::ui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "bits/Clock.h"
+#include "bits/MessageLine.h"
+#include "insim10/PacketDecoder.h"
+#include "net/okSocket.h"
+#include "overlay/Form1.h"
+#include "race/RaceModel.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace rennlupe::ui {
+
+// The main window's side of a link with today's game: the packets of the connection cycle,
+// and what the game's datagrams become: the race model, the gap lines and the shift picture.
+class ModernFront {
+public:
+    static constexpr std::uint8_t kOldestInSim = 9;
+    static constexpr std::uint32_t kGaugeInterval = 10;  // SMALL_SSG's UVal, as the old front asks
+
+    struct Parts {
+        net::okSocket& socket;
+        const std::int32_t& clientSocket;  // 0 while there is no link: nothing is sent
+        overlay::Form1& form1;
+        const bits::Clock& clock;
+    };
+    // What a datagram meant for the connection cycle.
+    enum class Answer { Nothing, Connected, TooOld };
+
+    explicit ModernFront(Parts parts);
+
+    // A new connection: an empty field, nothing shown yet, drop counts from 0.
+    void begin(std::uint16_t receivePort, std::string_view password, std::uint16_t intervalMs);
+    void sendInit();
+    void sendKeepAlive();
+    void sendClose();
+    // Chat or a /command: IS_MST, or IS_MSX for a longer text that is not a command.
+    void sendChat(std::string_view text);
+    Answer receive(std::span<const std::uint8_t> datagram, bool connecting);
+
+    // True when the datagram is today's IS_VER: the game answered the new handshake.
+    static bool isVersionAnswer(std::span<const std::uint8_t> datagram);
+    const std::string& product() const { return m_product; }
+    const std::string& version() const { return m_version; }
+    std::uint8_t inSimVersion() const { return m_inSimVersion; }
+    const insim10::PacketDecoder& decoder() const { return m_decoder; }
+    const race::RaceModel& model() const { return m_model; }
+
+private:
+    void send(std::span<const std::uint8_t> bytes);
+    void sendTiny(std::uint8_t subType);
+    void showGaps();
+    void followShiftLight(bool on);
+
+    Parts m_parts;
+    insim10::PacketDecoder m_decoder;
+    race::RaceModel m_model;
+    std::uint16_t m_receivePort = 0;
+    std::string m_password;
+    std::uint16_t m_interval = 0;
+    std::string m_product;
+    std::string m_version;
+    std::uint8_t m_inSimVersion = 0;
+    std::string m_shownText;
+    bool m_textShown = false;
+};
+
+}  // namespace rennlupe::ui
