@@ -269,6 +269,7 @@ void okSocket::ReceiveDatagrams(std::int32_t lngSocket, platform::NativeSocket d
     const int count = platform::receiveWaiting(descriptor, slots);
     if (count <= 0) {
         m_lastSender.reset();
+        m_lastLength = 0;
         m_loop.rearm(descriptor, EventLoop::kRead);
         buffers[0].fill(0);
         if (ReceivedBytes) {
@@ -280,6 +281,7 @@ void okSocket::ReceiveDatagrams(std::int32_t lngSocket, platform::NativeSocket d
         std::fill(buffers[i].begin() + static_cast<std::ptrdiff_t>(slots[i].length),
                   buffers[i].end(), std::uint8_t{0});
         m_lastSender = slots[i].from;
+        m_lastLength = slots[i].length;
         if (i + 1 == static_cast<std::size_t>(count)) {
             m_loop.rearm(descriptor, EventLoop::kRead);
         }

@@ -51,6 +51,8 @@ public:
     static std::optional<std::uint32_t> ResolveHost(std::string_view strHost);
     // Where the datagram being handed to ReceivedBytes came from; nothing when its receive failed.
     std::optional<platform::SocketAddress> lastSender() const noexcept { return m_lastSender; }
+    // Its own length, where ReceivedBytes hands a zero-filled buffer of kReceivedLength.
+    std::size_t lastLength() const noexcept { return m_lastLength; }
     // The Windows Sockets number behind the latest failure message, 0 if none.
     std::int32_t lastError() const noexcept { return m_lastError; }
     // The local port a socket is bound to, 0 if none; for tests and tools.
@@ -94,6 +96,7 @@ private:
     std::vector<RecvBuffer> m_udtRecvBuffers;
     std::optional<platform::SocketAddress> m_udtSendAddr;
     std::optional<platform::SocketAddress> m_lastSender;
+    std::size_t m_lastLength = 0;
     std::int32_t m_nextHandle = 1;
     std::int32_t m_lastError = 0;
 };

@@ -76,7 +76,8 @@ void ModernFront::sendChat(std::string_view text) {
 }
 
 bool ModernFront::isVersionAnswer(std::span<const std::uint8_t> datagram) {
-    return datagram.size() == insim10::IsVer::kSize && insim10::IsVer::read(datagram).has_value();
+    const auto packet = insim10::PacketDecoder().decode(datagram);
+    return packet && std::holds_alternative<insim10::IsVer>(*packet);
 }
 
 ModernFront::Answer ModernFront::receive(std::span<const std::uint8_t> datagram, bool connecting) {

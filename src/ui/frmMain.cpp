@@ -334,7 +334,7 @@ void frmMain::CloseDown() {
         if (m_speaking != Protocol::Legacy) {
             modern.sendClose();
         }
-        if (m_speaking == Protocol::Legacy || m_legacyTried) {
+        if (m_speaking == Protocol::Legacy || (m_speaking == Protocol::Auto && m_legacyTried)) {
             SendShortPacket("ISC", 0, 0, 0);
         }
     }
@@ -371,8 +371,7 @@ void frmMain::InSimSocket_ReceivedBytes(std::int32_t lngSocket,
         link.strangerDropped();
         return;
     }
-    const auto datagram =
-        bytData.first(std::min(bytData.size(), static_cast<std::size_t>(std::max(lngLength, 0))));
+    const auto datagram = bytData.first(std::min(bytData.size(), InSimSocket.lastLength()));
     if (m_speaking == Protocol::Auto) {
         // Undecided: the first version answer tells which generation the game speaks.
         if (ModernFront::isVersionAnswer(datagram)) {

@@ -1,84 +1,23 @@
-#include "ui/frmMain.h"
-
-#include "platform/eventloop/PollLoop.h"
-#include "support/FailingFiles.h"
-#include "support/gameLoopbackAddress.h"
-#include "support/makePackets.h"
-#include "support/ManualClock.h"
-#include "support/RecordingOverlayLibrary.h"
-#include "support/RecordingStatusWindow.h"
-#include "support/RecordingWindowStyle.h"
-#include "support/runUntil.h"
-#include "support/TemporaryFolder.h"
-#include "support/UdpPeer.h"
+#include "MainWindowTest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace rennlupe::ui {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-std::string idOf(const std::optional<Bytes>& d) {
-    return d && d->size() >= 3 ? std::string(d->begin(), d->begin() + 3) : "(none)";
-}
-
-class MainWindow : public ::testing::Test {
+// These tests speak the old generation, as the form did before there was a choice.
+class OldMainWindow : public MainWindow {
 protected:
-    MainWindow() {
-        files.placeExecutable(folder.file("rennlupe"));
-        form.KeepAlive.setInterval(3600 * 1000);  // the tests tick it themselves
-        form.Load();
-        form.cboProtocol.choose("legacy");
-    }
-
-    // Connect against the stand-in peer on 29999 of a loopback address of our own.
-    void connect() {
-        form.txtIP.setText(gameAddress);
-        form.txtRecvPort.setText(std::to_string(support::UdpPeer().address().port));  // free
-        form.cmdConnect.click();
-        ASSERT_EQ(form.cmdConnect.caption(), "Cancel") << status();
-    }
-
-    // Connect and have the game answer the version request.
-    void connected() {
-        connect();
-        answer(support::verPacket("S2", "0.7F"));
-        ASSERT_TRUE(
-            support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
-    }
-    void answer(const Bytes& datagram, support::UdpPeer* from = nullptr) {
-        const auto port = static_cast<std::uint16_t>(std::stoi(form.txtRecvPort.text()));
-        (from != nullptr ? *from : game).sendTo({game.address().address, port}, datagram);
-    }
-    std::string status() const { return form.StatusBar.PanelText(1); }
-    // The link panel's text and tip.
-    std::string link() const {
-        return form.StatusBar.PanelText(2) + "|" + form.StatusBar.PanelTipText(2);
-    }
-
-    support::TemporaryFolder folder;
-    support::FailingFiles files;
-    platform::PollLoop loop;
-    support::RecordingStatusWindow statusWindow;
-    support::RecordingOverlayLibrary overlay;
-    support::ManualClock clock{30000.0};
-    support::RecordingWindowStyle style;
-    std::ostringstream errors;
-    std::string gameAddress = support::gameLoopbackAddress();
-    support::UdpPeer game{gameAddress, 29999};
-    frmMain form{{loop, statusWindow, overlay, files, clock, style, errors}};
+    OldMainWindow() { form.cboProtocol.choose("legacy"); }
 };
 
-TEST_F(MainWindow, StartsIdleAndConnectNeedsTwoDifferentPorts) {
+TEST_F(OldMainWindow, StartsIdleAndConnectNeedsTwoDifferentPorts) {
     EXPECT_EQ(status(), frmMain::kWelcome);
     EXPECT_EQ(link(), "Not connected|0 datagrams from other senders dropped");
     EXPECT_EQ(form.StatusBar.PanelAutosize(2), statusbar::ucStatusbar::kContents);
@@ -101,7 +40,7 @@ TEST_F(MainWindow, StartsIdleAndConnectNeedsTwoDifferentPorts) {
               "Cannot connect: the receive port \"70000\" is not a number from 1 to 65535.");
 }
 
-TEST_F(MainWindow, CancelOrAHandshakeThatTriesThreeTimesEndsTheAttempt) {
+TEST_F(OldMainWindow, CancelOrAHandshakeThatTriesThreeTimesEndsTheAttempt) {
     connect();
     form.cmdConnect.click();
     EXPECT_EQ(status(), "Cancelled..");
@@ -130,7 +69,7 @@ TEST_F(MainWindow, CancelOrAHandshakeThatTriesThreeTimesEndsTheAttempt) {
     EXPECT_EQ(idOf(game.receive()), "ISC");
 }
 
-TEST_F(MainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
+TEST_F(OldMainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
     connected();
     EXPECT_EQ(status(), "Connected to LFS S2 0.7F");
     EXPECT_TRUE(form.txtSend.enabled());
@@ -167,7 +106,7 @@ TEST_F(MainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
 }
 
 // Another sender on loopback neither connects, counts cars nor keeps the link alive.
-TEST_F(MainWindow, AStrangersDatagramsAreDroppedAndCounted) {
+TEST_F(OldMainWindow, AStrangersDatagramsAreDroppedAndCounted) {
     connected();
     form.lngTimer = 50;
     support::UdpPeer stranger("127.0.0.2");
@@ -179,7 +118,7 @@ TEST_F(MainWindow, AStrangersDatagramsAreDroppedAndCounted) {
               "Connected to LFS S2 0.7F|Connected: S2 0.7F|2 datagrams from other senders dropped");
 }
 
-TEST_F(MainWindow, AFailedConnectWaitsInCancel) {
+TEST_F(OldMainWindow, AFailedConnectWaitsInCancel) {
     // The receive port is taken: the window waits in "Cancel", and Cancel can be clicked.
     support::UdpPeer squatter;
     form.txtIP.setText(gameAddress);
@@ -192,7 +131,7 @@ TEST_F(MainWindow, AFailedConnectWaitsInCancel) {
     EXPECT_TRUE(game.quiet());  // the sending socket was already closed: nothing to say
 }
 
-TEST_F(MainWindow, UnloadWritesTheSlidersClosesTheLinkThenTheSideWindows) {
+TEST_F(OldMainWindow, UnloadWritesTheSlidersClosesTheLinkThenTheSideWindows) {
     connect();
     form.Slider3.setValue(300);
     form.fahrerinfo.lblFahrer[3].setCaption("Senna");
@@ -215,7 +154,7 @@ TEST_F(MainWindow, UnloadWritesTheSlidersClosesTheLinkThenTheSideWindows) {
     EXPECT_EQ(form.fahrerinfo.lblFahrer[3].caption(), "Senna");
 }
 
-TEST_F(MainWindow, ASideWindowsSliderClickSetsItsOwnOpacity) {
+TEST_F(OldMainWindow, ASideWindowsSliderClickSetsItsOwnOpacity) {
     form.abstaende.sldTrans.scrollTo(0);  // moving alone changes nothing; the click does
     EXPECT_TRUE(style.transparencies.empty());
     form.abstaende.sldTrans.click();
@@ -228,7 +167,7 @@ TEST_F(MainWindow, ASideWindowsSliderClickSetsItsOwnOpacity) {
     EXPECT_EQ(status(), frmMain::kWelcome);
 }
 
-TEST_F(MainWindow, ADisconnectOrACloseFromInsideThePumpIsSafe) {
+TEST_F(OldMainWindow, ADisconnectOrACloseFromInsideThePumpIsSafe) {
     connected();
     // The click waits in the loop; the pump at the end of the complete set runs it.
     loop.post([&] { form.cmdConnect.click(); });
@@ -244,7 +183,7 @@ TEST_F(MainWindow, ADisconnectOrACloseFromInsideThePumpIsSafe) {
     EXPECT_EQ(form.cmdConnect.caption(), "Connect");
 }
 
-TEST_F(MainWindow, RandomDatagramsNeverStopTheWindow) {
+TEST_F(OldMainWindow, RandomDatagramsNeverStopTheWindow) {
     connected();
     std::mt19937 random(3);
     for (int i = 0; i < 2000; ++i) {

@@ -1,0 +1,210 @@
+#include "MainWindowTest.h"
+
+#include "support/RecordingMessageLine.h"
+#include "ui/ConnectionSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace rennlupe::ui {
+namespace {
+
+Bytes tiny(std::uint8_t subType, std::uint8_t reqI = 0) {
+    return {1, 3, reqI, subType};
+}
+
+// IS_VER: 4 Version[8] | 12 Product[6] | 18 InSimVer
+Bytes todaysVersion(std::string_view product, std::string_view version, std::uint8_t inSim) {
+    Bytes ver{5, 2, 1, 0};
+    ver.resize(20);
+    std::copy(version.begin(), version.end(), ver.begin() + 4);
+    std::copy(product.begin(), product.end(), ver.begin() + 12);
+    ver[18] = inSim;
+    return ver;
+}
+
+// OutGauge with ID: 8 Flags u16 | 40 DashLights u32 | 44 ShowLights u32
+Bytes gauge(std::uint8_t flags, std::uint8_t dashLights, std::uint8_t showLights) {
+    Bytes og(96);
+    og[8] = flags;
+    og[40] = dashLights;
+    og[44] = showLights;
+    return og;
+}
+
+// What the game received, a packet a word: "ISI44", "tiny14", "small2", or the old "VER".
+std::string kindOf(const std::optional<Bytes>& d) {
+    if (!d || d->size() < 4) {
+        return "(none)";
+    }
+    if ((*d)[0] >= 'A') {
+        return idOf(d);
+    }
+    switch ((*d)[1]) {
+    case 1:
+        return "ISI" + std::to_string(d->size());
+    case 3:
+        return "tiny" + std::to_string((*d)[3]);
+    case 4:
+        return "small" + std::to_string((*d)[3]);
+    default:
+        return "type" + std::to_string((*d)[1]);
+    }
+}
+
+class TodaysMainWindow : public MainWindow {
+protected:
+    void choose(std::string_view protocol) { ASSERT_TRUE(form.cboProtocol.choose(protocol)); }
+    // Ticks the timer once and gives what the game received meanwhile.
+    std::vector<std::string> tick() {
+        form.KeepAlive.tick();
+        return received();
+    }
+    std::vector<std::string> received() {
+        std::vector<std::string> kinds;
+        while (!game.quiet()) {
+            kinds.push_back(kindOf(game.receive()));
+        }
+        return kinds;
+    }
+    void connectedToday() {
+        choose("modern");
+        connect();
+        tick();
+        answer(todaysVersion("S3", "0.8A", 10));
+        ASSERT_TRUE(
+            support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+        received();
+    }
+};
+
+TEST_F(TodaysMainWindow, TheHandshakeAsksForTheRaceAndKeepsTheLinkAlive) {
+    choose("modern");
+    connect();
+    form.KeepAlive.tick();
+    const auto isi = game.receive().value_or(Bytes{});
+    ASSERT_EQ(isi.size(), 44U);
+    const auto port = static_cast<std::uint16_t>(std::stoi(form.txtRecvPort.text()));
+    // Size, Type, ReqI | UDPPort | Flags MCI and LOCAL | InSimVer 10 | Interval 100 ms | IName
+    EXPECT_EQ(Bytes(isi.begin(), isi.begin() + 12),
+              (Bytes{11, 1, 1, 0, static_cast<std::uint8_t>(port & 0xFFU),
+                     static_cast<std::uint8_t>(port >> 8U), 0x24, 0, 10, 0, 100, 0}));
+    EXPECT_EQ(std::string(isi.begin() + 28, isi.begin() + 37), std::string("Rennlupe\0", 9));
+    for (int i = 1; i < 10; ++i) {
+        EXPECT_TRUE(tick().empty()) << i;  // today's game alone: no old handshake in between
+    }
+
+    answer(todaysVersion("S3", "0.8A", 10));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    EXPECT_EQ(status() + "|" + form.StatusBar.PanelText(2),
+              "Connected to LFS S3 0.8A|Connected: S3 0.8A");
+    EXPECT_EQ(received(), (std::vector<std::string>{"tiny14", "tiny7", "tiny19", "small2"}));
+    answer(tiny(0));  // the game's keep-alive is answered at once
+    ASSERT_TRUE(support::runUntil(loop, [&] { return !game.quiet(); }));
+    EXPECT_EQ(game.receive(), tiny(0));
+
+    // Silent from here: our own keep-alive every 30 ticks, the drop after 120.
+    std::vector<std::string> sent;
+    for (int tick = 0; tick <= 121; ++tick) {
+        const int before = form.lngTimer;
+        for (const std::string& kind : this->tick()) {
+            sent.push_back(kind + " " + std::to_string(before));
+        }
+    }
+    EXPECT_EQ(sent, (std::vector<std::string>{"tiny0 29", "tiny0 59", "tiny0 89", "tiny0 119",
+                                              "tiny2 121"}));
+    EXPECT_EQ(status(), "No response in 2 minutes.. InSim running?");
+    EXPECT_EQ(form.cboProtocol.enabled(), true);
+}
+
+TEST_F(TodaysMainWindow, AGameOlderThanInSimNineIsToldAndLeftCleanly) {
+    choose("modern");
+    connect();
+    tick();
+    answer(todaysVersion("S2", "0.6B", 8));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Connect"; }));
+    EXPECT_EQ(status(),
+              "The game speaks InSim version 8; Rennlupe needs version 9 or newer (LFS 0.7 or "
+              "later).");
+    EXPECT_EQ(received(), (std::vector<std::string>{"tiny2"}));
+    EXPECT_FALSE(form.KeepAlive.enabled());
+}
+
+// auto: today's try, two ticks later the old one; the first answer decides until Disconnect.
+TEST_F(TodaysMainWindow, AutoFallsBackToTheOldGenerationAndClosesWhatItTried) {
+    using Kinds = std::vector<std::string>;
+    for (const auto& [answerWith, connectedAs, closing] :
+         std::vector<std::tuple<Bytes, std::string, Kinds>>{
+             {todaysVersion("S3", "0.8A", 9), "S3 0.8A", {"tiny2"}},
+             {support::verPacket("S2", "0.7F"), "S2 0.7F", {"ISC"}}}) {
+        choose("auto");
+        connect();
+        EXPECT_EQ(tick(), Kinds{"ISI44"});
+        EXPECT_EQ(tick(), Kinds{});
+        EXPECT_EQ(tick(), (Kinds{"ISI", "VER"}));
+        answer(answerWith);
+        ASSERT_TRUE(
+            support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+        EXPECT_EQ(status(), "Connected to LFS " + connectedAs);
+        received();
+        form.cmdConnect.click();
+        EXPECT_EQ(received(), closing) << connectedAs;
+    }
+    // Cancelled while undecided: both generations are told.
+    connect();
+    tick();
+    tick();
+    tick();
+    form.cmdConnect.click();
+    EXPECT_EQ(received(), (Kinds{"tiny2", "ISC"}));
+}
+
+TEST_F(TodaysMainWindow, TheShiftPictureFollowsTheGaugesShiftLightOnly) {
+    connectedToday();
+    for (const auto& [flags, dash, show, shown] : std::vector<std::tuple<int, int, int, int>>{
+             {0, 1, 1, 1}, {0, 1, 0, 0}, {1, 1, 0, 0}, {0, 0, 1, 0}, {0, 3, 3, 1}}) {
+        overlay.calls.clear();
+        answer(gauge(static_cast<std::uint8_t>(flags), static_cast<std::uint8_t>(dash),
+                     static_cast<std::uint8_t>(show)));
+        ASSERT_TRUE(support::runUntil(loop, [&] { return !overlay.calls.empty(); }));
+        EXPECT_EQ(overlay.calls.back().rfind(
+                      std::string("GPPIC_ShowPicturePos ") + (shown != 0 ? "-1" : "0"), 0),
+                  0U)
+            << flags << dash << show << " " << overlay.calls.back();
+    }
+}
+
+TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
+    const support::TemporaryFolder folder;
+    const std::string file = folder.file("rennlupe.ini");
+    support::FailingFiles files;
+    settings::modEinstellungenSpeichern settings(files);
+    support::RecordingMessageLine line;
+    std::ostringstream errors;
+    ConnectionSettings connection(settings, file);
+    const auto values = [&] {
+        const auto v = connection.load(line);
+        return std::make_tuple(std::string(nameOf(v.protocol)), v.gamePort, v.intervalMs);
+    };
+    EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100));  // no file
+    EXPECT_TRUE(connection.save({Protocol::Modern, 30001, 20}, line, errors));
+    EXPECT_EQ(values(), std::make_tuple("modern", 30001, 20));
+    EXPECT_TRUE(line.messages().empty());
+    support::TemporaryFolder::write(
+        file,
+        "[Positionen]\r\nFarbe=3\r\n[Verbindung]\r\nProtokoll=binary\r\nSpielport=0\r\n"
+        "Intervall=5\r\n");
+    EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100));
+    EXPECT_EQ(line.messages().back(),
+              "Settings: invalid values corrected (Protokoll, Spielport, Intervall)");
+    EXPECT_TRUE(connection.save({Protocol::Legacy, 29999, 100}, line, errors));
+    EXPECT_EQ(support::TemporaryFolder::read(file),
+              "[Positionen]\r\nFarbe=3\r\n[Verbindung]\r\nProtokoll=legacy\r\nSpielport=29999\r\n"
+              "Intervall=100\r\n");
+}
+
+}  // namespace
+}  // namespace rennlupe::ui
