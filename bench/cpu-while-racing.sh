@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's own share of one core and its resident memory while the
-# stand-in game races 24 cars at 100 position sets a second.
-# usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR]
+# stand-in game races 48 cars (today's protocol; 24 with the old one) at 100
+# position sets a second.
+# usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy]
 #   headless by default; --gui runs the window (under Xvfb when there is no
 #   display, whose own share is not counted); DIR defaults to build/release.
 set -eu
@@ -9,18 +10,20 @@ cd "$(dirname "$0")/.."
 gui=""
 seconds=60
 build=build/release
+protocol=modern
 while [ $# -gt 0 ]; do
   case "$1" in
     --gui) gui=1; shift ;;
     --seconds) seconds=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
-    *) echo "usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR]" >&2; exit 2 ;;
+    --protocol) protocol=$2; shift 2 ;;
+    *) echo "usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy]" >&2; exit 2 ;;
   esac
 done
 if [ -n "$gui" ] && [ -z "${DISPLAY:-}" ] && [ -z "${BENCH_UNDER_XVFB:-}" ]; then
   command -v xvfb-run > /dev/null || { echo "no display and no xvfb-run" >&2; exit 1; }
   exec env BENCH_UNDER_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@" \
-    --gui --seconds "$seconds" --build "$build"
+    --gui --seconds "$seconds" --build "$build" --protocol "$protocol"
 fi
 program=$build/app/rennlupe
 sim=$build/tools/insim-sim/insim-sim
@@ -45,7 +48,9 @@ cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # A loopback address of the run's own: the game listens on its usual port there.
 game="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
 recv_port=$("$sim" --bind 0.0.0.0 --free-port)
-"$sim" --protocol legacy --bind "$game" --cars 24 --rate 100 > "$work/sim.txt" 2>&1 &
+cars=48
+[ "$protocol" = legacy ] && cars=24
+"$sim" --protocol "$protocol" --bind "$game" --cars "$cars" --rate 100 > "$work/sim.txt" 2>&1 &
 sim_pid=$!
 for ((i = 0; i < 200; i++)); do
   grep -qs listening "$work/sim.txt" && break
@@ -53,7 +58,7 @@ for ((i = 0; i < 200; i++)); do
 done
 front_end=(--headless)
 [ -n "$gui" ] && front_end=()
-(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./rennlupe "${front_end[@]}" --host "$game" \
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./rennlupe "${front_end[@]}" --protocol "$protocol" --host "$game" \
   --recv-port "$recv_port" --connect > out.txt 2> err.txt) &
 app_pid=$!
 
@@ -74,8 +79,9 @@ rss_end=$(resident)
 lines_after=$(wc -l < "$work/out.txt")
 hz=$(getconf CLK_TCK)
 awk -v t="$((t1 - t0))" -v hz="$hz" -v a="$s0" -v b="$s1" -v fe="${gui:+window}" \
-  -v r0="$rss_start" -v r1="$rss_end" -v n="$((lines_after - lines_before))" 'BEGIN {
-  printf "%s program, 24 cars at 100 sets/s for %.0f s\n", (fe == "" ? "headless" : fe), b - a
+  -v r0="$rss_start" -v r1="$rss_end" -v n="$((lines_after - lines_before))" \
+  -v p="$protocol" -v c="$cars" 'BEGIN {
+  printf "%s program, %s protocol, %d cars at 100 sets/s for %.0f s\n", (fe == "" ? "headless" : fe), p, c, b - a
   printf "cpu: %.2f %% of one core\n", 100 * t / hz / (b - a)
   printf "resident memory: %.1f MiB at start, %.1f MiB at end\n", r0 / 1024, r1 / 1024
   printf "output lines: %d (%.1f a second)\n", n, n / (b - a)

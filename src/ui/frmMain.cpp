@@ -403,6 +403,7 @@ void frmMain::receiveModern(std::span<const std::uint8_t> datagram) {
         cmdSend.setEnabled(true);
         link.connected(modern.product(), modern.version());
         m_ticksSinceKeepAlive = 0;
+        m_carsShown = 0;
         break;
     case ModernFront::Answer::TooOld:
         CloseDown();
@@ -412,6 +413,11 @@ void frmMain::receiveModern(std::span<const std::uint8_t> datagram) {
         break;
     case ModernFront::Answer::Nothing:
         break;
+    }
+    const auto cars = static_cast<int>(modern.model().order().size());
+    if (cars != m_carsShown && cmdConnect.caption() == "Disconnect") {
+        m_carsShown = cars;
+        link.cars(cars);
     }
 }
 

@@ -176,6 +176,7 @@ private:
     Protocol m_speaking = Protocol::Auto;
     bool m_legacyTried = false;
     int m_ticksSinceKeepAlive = 0;
+    int m_carsShown = 0;  // on track in today's race, as the link panel says
     std::vector<std::unique_ptr<TimerBinding>> m_timers;
 };
 
