@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
     std::string freePort;
     support::runCommand(sim + " --bind 0.0.0.0 --free-port", freePort);
     // Long enough for the clicks; closing the pipe then waits for the game's end.
-    FILE* game =
-        ::popen((sim + " --bind " + address + " --cars 24 --rate 100 --run-for 20").c_str(), "r");
+    FILE* game = ::popen(
+        (sim + " --protocol legacy --bind " + address + " --cars 24 --rate 100 --run-for 20")
+            .c_str(),
+        "r");
     std::array<char, 256> line{};
     if (game == nullptr || freePort.empty() ||
         std::fgets(line.data(), static_cast<int>(line.size()), game) == nullptr) {

@@ -45,7 +45,7 @@ cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # A loopback address of the run's own: the game listens on its usual port there.
 game="127.$((100 + $$ % 100)).$(((($$ / 100) % 250) + 1)).$((RANDOM % 250 + 1))"
 recv_port=$("$sim" --bind 0.0.0.0 --free-port)
-"$sim" --bind "$game" --cars 24 --rate 100 > "$work/sim.txt" 2>&1 &
+"$sim" --protocol legacy --bind "$game" --cars 24 --rate 100 > "$work/sim.txt" 2>&1 &
 sim_pid=$!
 for ((i = 0; i < 200; i++)); do
   grep -qs listening "$work/sim.txt" && break

@@ -25,7 +25,7 @@ sim=build/dev/tools/insim-sim/insim-sim
 game=127.0.0.1
 recv_port=$("$sim" --bind 0.0.0.0 --free-port)
 sim_log=$(mktemp)
-"$sim" --bind "$game" --cars 8 --rate 10 > "$sim_log" &
+"$sim" --protocol legacy --bind "$game" --cars 8 --rate 10 > "$sim_log" &
 sim_pid=$!
 # The program's first try must find the game listening, even on a busy machine.
 for ((i = 0; i < 200; i++)); do

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -29,6 +30,12 @@ public:
     void u32(std::size_t offset, std::uint32_t value) {
         u16(offset, static_cast<std::uint16_t>(value & 0xFFFFU));
         u16(offset + 2, static_cast<std::uint16_t>(value >> 16U));
+    }
+    void f32(std::size_t offset, float value) { u32(offset, std::bit_cast<std::uint32_t>(value)); }
+    template <std::size_t Width>
+    void bytes(std::size_t offset, const std::array<std::uint8_t, Width>& field) {
+        std::copy(field.begin(), field.end(),
+                  m_bytes.begin() + static_cast<std::ptrdiff_t>(offset));
     }
     // The first bytes of text that fit the field; the rest of the field stays 0.
     void text(std::size_t offset, std::size_t fieldSize, std::string_view text) {

@@ -6,6 +6,7 @@
 namespace rennlupe::insim10 {
 
 class ByteReader;
+class ByteWriter;
 
 // One car of IS_MCI, 28 bytes: 0 Node u16 | 2 Lap u16 | 4 PLID | 5 Position | 6 Info (CCI_x)
 //   7 Sp3 | 8 X, 12 Y, 16 Z i32 (65536 = 1 m) | 20 Speed u16 (32768 = 100 m/s)
@@ -27,6 +28,8 @@ struct CompCar {
     std::int16_t AngVel = 0;
 
     static CompCar read(const ByteReader& in, std::size_t offset);
+    void write(ByteWriter& out, std::size_t offset) const;
+    bool operator==(const CompCar&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -1,8 +1,34 @@
 #include "insim10/IsIsi.h"
 
+#include "insim10/ByteReader.h"
 #include "insim10/ByteWriter.h"
 
+#include <algorithm>
+
 namespace rennlupe::insim10 {
+namespace {
+
+template <std::size_t Width>
+std::string textOf(const std::array<std::uint8_t, Width>& field) {
+    return {field.begin(), std::find(field.begin(), field.end(), std::uint8_t{0})};
+}
+
+}  // namespace
+
+std::optional<IsIsi> IsIsi::read(std::span<const std::uint8_t> packet) {
+    const ByteReader in(packet);
+    if (packet.size() != kSize || in.u8(0) != kSize / 4 || in.u8(1) != kType) {
+        return std::nullopt;
+    }
+    return IsIsi{in.u8(2),
+                 in.u16(4),
+                 in.u16(6),
+                 in.u8(8),
+                 in.u8(9),
+                 in.u16(10),
+                 textOf(in.bytes<16>(12)),
+                 textOf(in.bytes<16>(28))};
+}
 
 std::array<std::uint8_t, IsIsi::kSize> IsIsi::bytes() const {
     std::array<std::uint8_t, kSize> packet{};

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 
 namespace rennlupe::insim10 {
@@ -25,7 +27,10 @@ struct IsIsi {
     std::string Admin;  // bytes in the game's code page; cut to the field
     std::string IName;
 
+    // Admin and IName up to their first 0.
+    static std::optional<IsIsi> read(std::span<const std::uint8_t> packet);
     std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsIsi&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace rennlupe::insim10 {
 
@@ -23,6 +24,8 @@ struct IsMci {
 
     // Refuses a NumC above 16 or one that disagrees with the packet's length.
     static std::optional<IsMci> read(std::span<const std::uint8_t> packet);
+    std::vector<std::uint8_t> bytes() const;
+    bool operator==(const IsMci&) const = default;
     std::span<const CompCar> cars() const { return std::span(Info).first(NumC); }
 };
 

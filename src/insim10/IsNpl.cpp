@@ -1,6 +1,7 @@
 #include "insim10/IsNpl.h"
 
 #include "insim10/ByteReader.h"
+#include "insim10/ByteWriter.h"
 
 namespace rennlupe::insim10 {
 
@@ -32,6 +33,32 @@ std::optional<IsNpl> IsNpl::read(std::span<const std::uint8_t> packet) {
     out.Config = in.u8(74);
     out.Fuel = in.u8(75);
     return out;
+}
+
+std::array<std::uint8_t, IsNpl::kSize> IsNpl::bytes() const {
+    std::array<std::uint8_t, kSize> packet{};
+    ByteWriter out(packet);
+    out.header(kType, ReqI, PLID);
+    out.u8(4, UCID);
+    out.u8(5, PType);
+    out.u16(6, Flags);
+    out.bytes(8, PName);
+    out.bytes(32, Plate);
+    out.bytes(40, CName);
+    out.bytes(44, SName);
+    out.bytes(60, Tyres);
+    out.u8(64, H_Mass);
+    out.u8(65, H_TRes);
+    out.u8(66, Model);
+    out.u8(67, Pass);
+    out.u8(68, RWAdj);
+    out.u8(69, FWAdj);
+    out.u8(70, RIFlags);
+    out.u8(72, SetF);
+    out.u8(73, NumP);
+    out.u8(74, Config);
+    out.u8(75, Fuel);
+    return packet;
 }
 
 }  // namespace rennlupe::insim10

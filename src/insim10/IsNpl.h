@@ -41,6 +41,8 @@ struct IsNpl {
     std::uint8_t Fuel = 0;
 
     static std::optional<IsNpl> read(std::span<const std::uint8_t> packet);
+    std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsNpl&) const = default;
 };
 
 }  // namespace rennlupe::insim10

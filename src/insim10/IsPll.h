@@ -18,6 +18,8 @@ struct IsPll {
     std::uint8_t PLID = 0;
 
     static std::optional<IsPll> read(std::span<const std::uint8_t> packet);
+    std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsPll&) const = default;
 };
 
 }  // namespace rennlupe::insim10

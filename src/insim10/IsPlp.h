@@ -18,6 +18,8 @@ struct IsPlp {
     std::uint8_t PLID = 0;
 
     static std::optional<IsPlp> read(std::span<const std::uint8_t> packet);
+    std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsPlp&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -32,6 +32,8 @@ struct IsRst {
     std::uint16_t Split3 = 0;
 
     static std::optional<IsRst> read(std::span<const std::uint8_t> packet);
+    std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsRst&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -21,6 +21,7 @@ struct IsSmall {
 
     static std::optional<IsSmall> read(std::span<const std::uint8_t> packet);
     std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsSmall&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -34,6 +34,8 @@ struct IsSta {
     std::uint8_t Wind = 0;
 
     static std::optional<IsSta> read(std::span<const std::uint8_t> packet);
+    std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsSta&) const = default;
 };
 
 }  // namespace rennlupe::insim10

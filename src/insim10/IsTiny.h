@@ -20,6 +20,7 @@ struct IsTiny {
 
     static std::optional<IsTiny> read(std::span<const std::uint8_t> packet);
     std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsTiny&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -21,6 +21,8 @@ struct IsVer {
     std::uint8_t InSimVer = 0;
 
     static std::optional<IsVer> read(std::span<const std::uint8_t> packet);
+    std::array<std::uint8_t, kSize> bytes() const;
+    bool operator==(const IsVer&) const = default;
 };
 
 }  // namespace rennlupe::insim10

@@ -1,6 +1,7 @@
 #include "insim10/OutGaugePack.h"
 
 #include "insim10/ByteReader.h"
+#include "insim10/ByteWriter.h"
 
 namespace rennlupe::insim10 {
 
@@ -33,6 +34,34 @@ std::optional<OutGaugePack> OutGaugePack::read(std::span<const std::uint8_t> pac
         out.ID = in.i32(92);
     }
     return out;
+}
+
+std::vector<std::uint8_t> OutGaugePack::bytes() const {
+    std::vector<std::uint8_t> packet(ID ? kSizeWithId : kSize);
+    ByteWriter out(packet);
+    out.u32(0, Time);
+    out.bytes(4, Car);
+    out.u16(8, Flags);
+    out.u8(10, Gear);
+    out.u8(11, PLID);
+    out.f32(12, Speed);
+    out.f32(16, RPM);
+    out.f32(20, Turbo);
+    out.f32(24, EngTemp);
+    out.f32(28, Fuel);
+    out.f32(32, OilPressure);
+    out.f32(36, OilTemp);
+    out.u32(40, DashLights);
+    out.u32(44, ShowLights);
+    out.f32(48, Throttle);
+    out.f32(52, Brake);
+    out.f32(56, Clutch);
+    out.bytes(60, Display1);
+    out.bytes(76, Display2);
+    if (ID) {
+        out.u32(92, static_cast<std::uint32_t>(*ID));
+    }
+    return packet;
 }
 
 }  // namespace rennlupe::insim10

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace rennlupe::insim10 {
 
@@ -39,6 +40,8 @@ struct OutGaugePack {
     std::optional<std::int32_t> ID;
 
     static std::optional<OutGaugePack> read(std::span<const std::uint8_t> packet);
+    std::vector<std::uint8_t> bytes() const;
+    bool operator==(const OutGaugePack&) const = default;
     // A light (DL_x) the car has and shows now.
     bool lightOn(unsigned dl) const {
         return dl < 32 && (((DashLights & ShowLights) >> dl) & 1U) != 0;

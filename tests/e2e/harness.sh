@@ -23,7 +23,7 @@ fail() {
 # Starts the stand-in game on the run's address and waits until it listens, so
 # the program's first initialisation packet is not lost on a busy machine.
 start_sim() {
-  "$sim" --bind "$address" --cars 6 --rate 20 "$@" > "$work/sim.txt" 2>&1 &
+  "$sim" --protocol legacy --bind "$address" --cars 6 --rate 20 "$@" > "$work/sim.txt" 2>&1 &
   sim_pid=$!
   local i
   for ((i = 0; i < 400; i++)); do

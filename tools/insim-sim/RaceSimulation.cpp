@@ -6,10 +6,6 @@
 namespace rennlupe::tools {
 namespace {
 
-constexpr double kShiftRevs = 7000.0;
-constexpr double kTopRevs = 7600.0;
-constexpr double kRevsAfterShift = 5000.0;
-constexpr double kRevsPerSecond = 3000.0;
 constexpr std::uint8_t kShiftLight = 1;
 constexpr std::array<std::uint8_t, 3> kOtherLamps = {2, 16, 32};
 constexpr std::array<std::uint8_t, 3> kNodeFlags = {32, 64, 128};
@@ -31,7 +27,7 @@ void RaceSimulation::restart() {
     for (std::size_t i = 0; i < m_cars.size(); ++i) {
         m_cars[i].position = 3.0 * (count - static_cast<double>(i));
     }
-    m_revs = kRevsAfterShift;
+    m_revs.reset();
 }
 
 std::vector<std::array<std::uint8_t, insim::MciRecord::kSize>> RaceSimulation::nextSet() {
@@ -74,13 +70,10 @@ bool RaceSimulation::raceOver() const {
 }
 
 insim::GaugeRecord RaceSimulation::nextGauge(std::uint32_t timeMilliseconds) {
-    m_revs += kRevsPerSecond / m_rate;
-    if (m_revs > kTopRevs) {
-        m_revs = kRevsAfterShift;
-    }
+    m_revs.advance(m_rate);
     insim::GaugeRecord gauge;
     gauge.Time = timeMilliseconds;
-    gauge.ShiftIndicator = m_revs >= kShiftRevs ? kShiftLight : std::uint8_t{0};
+    gauge.ShiftIndicator = m_revs.shiftLight() ? kShiftLight : std::uint8_t{0};
     std::uniform_int_distribution<int> lampChance(0, 9);
     std::uniform_int_distribution<std::size_t> whichLamp(0, kOtherLamps.size() - 1);
     if (lampChance(m_random) == 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "insim-sim/RevsCycle.h"
 #include "insim/GaugeRecord.h"
 #include "insim/MciRecord.h"
 
@@ -52,7 +53,7 @@ private:
     int m_rate;
     std::mt19937 m_random;
     std::vector<Car> m_cars;
-    double m_revs = 4000.0;
+    RevsCycle m_revs;
 };
 
 }  // namespace rennlupe::tools

@@ -8,6 +8,9 @@ namespace rennlupe::tools {
 
 // What the stand-in game was told on its command line; times in seconds.
 struct SimOptions {
+    enum class Protocol { Modern, Legacy };
+
+    Protocol protocol = Protocol::Modern;
     std::string bind = "127.0.0.1";
     std::uint16_t port = 29999;
     int cars = 8;
@@ -19,7 +22,13 @@ struct SimOptions {
     std::string password{};
     std::uint32_t seed = 1;
     std::optional<double> runFor{};
-    bool freePort = false;  // only print a port for the program to receive on
+    int insimVersion = 10;
+    std::optional<double> pitEvery{};
+    std::optional<double> leaveEvery{};
+    std::optional<double> viewEvery{};
+    bool truth = false;
+    double keepAliveEvery = 30.0;  // not an option: tests shorten it
+    bool freePort = false;         // only print a port for the program to receive on
     bool help = false;
 };
 

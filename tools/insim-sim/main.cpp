@@ -1,4 +1,5 @@
 #include "insim-sim/freeUdpPort.h"
+#include "insim-sim/ModernStandInGame.h"
 #include "insim-sim/parseSimOptions.h"
 #include "insim-sim/StandInGame.h"
 #include "platform/eventloop/PollLoop.h"
@@ -6,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +39,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     platform::PollLoop loop;
-    tools::StandInGame game(loop, *options, std::cout);
-    if (!game.open()) {
+    std::optional<tools::StandInGame> legacy;
+    std::optional<tools::ModernStandInGame> modern;
+    const bool open = options->protocol == tools::SimOptions::Protocol::Legacy
+                          ? legacy.emplace(loop, *options, std::cout).open()
+                          : modern.emplace(loop, *options, std::cout).open();
+    if (!open) {
         return 1;
     }
     loop.onSignals([&loop](int) { loop.quit(); });

@@ -11,9 +11,10 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: insim-sim [options]\n"
+    "  --protocol P         modern (binary packets, the default) or legacy (three-letter)\n"
     "  --bind ADDR          IPv4 address to listen on (default 127.0.0.1)\n"
     "  --port N             port to listen on, 1 to 65535 (default 29999)\n"
-    "  --cars N             simulated cars, 1 to 24 (default 8)\n"
+    "  --cars N             simulated cars, 1 to 48, legacy 1 to 24 (default 8)\n"
     "  --rate HZ            position sets per second, 1 to 100 (default 10)\n"
     "  --laps L             laps of a race, 1 to 30 (default 5)\n"
     "  --silent-after S     send nothing more S seconds after the link came up\n"
@@ -22,12 +23,21 @@ constexpr std::string_view kUsage =
     "  --password P         admin password the initialisation must carry\n"
     "  --seed N             seed of the simulation's random numbers (default 1)\n"
     "  --run-for S          stop by itself after S seconds\n"
+    "modern only:\n"
+    "  --insim-version V    InSim version the VER reply names, 9 or 10 (default 10)\n"
+    "  --pit-every S        a car goes to the pits every S seconds, back after 3 s or S/2\n"
+    "  --leave-every S      a car that is neither viewed nor last leaves every S seconds\n"
+    "  --view-every S       the view moves to another car every S seconds\n"
+    "  --truth              after each position set print the viewed car's true gaps:\n"
+    "                       truth: at=T view=P V=S H=S (T steady clock, '-' undefined)\n"
     "  --free-port          print a free UDP port of the bind address, then end\n"
     "  --help               show this text\n";
 
-constexpr std::array<std::string_view, 11> kValueOptions = {
-    "--bind",          "--port", "--cars",     "--rate", "--laps",   "--silent-after",
-    "--restart-every", "--drop", "--password", "--seed", "--run-for"};
+constexpr std::array<std::string_view, 16> kValueOptions = {
+    "--bind",          "--port",      "--cars",        "--rate",      "--laps",    "--silent-after",
+    "--restart-every", "--drop",      "--password",    "--seed",      "--run-for", "--protocol",
+    "--insim-version", "--pit-every", "--leave-every", "--view-every"};
+constexpr int kLegacyCars = 24;
 
 // Values as from_chars reads them: a "-" is taken, a "+" and blanks are not.
 std::optional<double> wholeIn(std::string_view text, double low, double high) {
@@ -49,8 +59,8 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
             options.help = true;
             continue;
         }
-        if (name == "--free-port") {
-            options.freePort = true;
+        if (name == "--free-port" || name == "--truth") {
+            (name == "--truth" ? options.truth : options.freePort) = true;
             continue;
         }
         if (std::find(kValueOptions.begin(), kValueOptions.end(), name) == kValueOptions.end()) {
@@ -79,9 +89,9 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
             }
             options.port = static_cast<std::uint16_t>(*number);
         } else if (name == "--cars") {
-            const std::optional<double> number = wholeIn(value, 1, 24);
+            const std::optional<double> number = wholeIn(value, 1, 48);
             if (!number) {
-                return bad("a number of cars from 1 to 24");
+                return bad("a number of cars from 1 to 48");
             }
             options.cars = static_cast<int>(*number);
         } else if (name == "--rate") {
@@ -96,13 +106,27 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
                 return bad("a number of laps from 1 to 30");
             }
             options.laps = static_cast<int>(*number);
-        } else if (name == "--silent-after" || name == "--restart-every" || name == "--run-for") {
+        } else if (name == "--protocol") {
+            if (value != "modern" && value != "legacy") {
+                return bad("modern or legacy");
+            }
+            options.protocol =
+                value == "modern" ? SimOptions::Protocol::Modern : SimOptions::Protocol::Legacy;
+        } else if (name == "--insim-version") {
+            if (value != "9" && value != "10") {
+                return bad("9 or 10");
+            }
+            options.insimVersion = value == "9" ? 9 : 10;
+        } else if (name.ends_with("-after") || name.ends_with("-every") || name == "--run-for") {
             const std::optional<double> number = decimalIn(value, 0.001, 1e6);
             if (!number) {
                 return bad("a number of seconds above 0");
             }
             (name == "--silent-after"    ? options.silentAfter
              : name == "--restart-every" ? options.restartEvery
+             : name == "--pit-every"     ? options.pitEvery
+             : name == "--leave-every"   ? options.leaveEvery
+             : name == "--view-every"    ? options.viewEvery
                                          : options.runFor) = *number;
         } else if (name == "--drop") {
             const std::optional<double> number = decimalIn(value, 0.0, 1.0);
@@ -122,6 +146,10 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
             }
             options.seed = static_cast<std::uint32_t>(*number);
         }
+    }
+    if (options.protocol == SimOptions::Protocol::Legacy && options.cars > kLegacyCars) {
+        error = "--cars: the legacy game has at most 24 cars";
+        return std::nullopt;
     }
     return options;
 }

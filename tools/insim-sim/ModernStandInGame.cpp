@@ -1,0 +1,287 @@
+#include "insim-sim/ModernStandInGame.h"
+
+#include "insim10/GameText.h"
+#include "insim10/IsiFlags.h"
+#include "insim10/IsIsi.h"
+#include "insim10/IsMst.h"
+#include "insim10/IsMsx.h"
+#include "insim10/IsPll.h"
+#include "insim10/IsPlp.h"
+#include "insim10/IsSmall.h"
+#include "insim10/IsTiny.h"
+#include "insim10/IsVer.h"
+#include "insim10/SmallTypes.h"
+#include "insim10/TinyTypes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace rennlupe::tools {
+namespace {
+
+using platform::EventLoop;
+
+constexpr std::size_t kReceiveSize = 1024;
+constexpr double kLongestPitStay = 3.0;
+
+std::string addressText(platform::SocketAddress address) {
+    return platform::formatIPv4(address.address) + ":" + std::to_string(address.port);
+}
+
+std::chrono::milliseconds millisecondsOf(double seconds) {
+    return std::chrono::milliseconds(std::max<long long>(1, std::llround(seconds * 1000.0)));
+}
+
+template <std::size_t N>
+std::array<std::uint8_t, N> field(std::string_view text) {
+    std::array<std::uint8_t, N> out{};
+    std::copy_n(text.begin(), std::min(N, text.size()), out.begin());
+    return out;
+}
+
+}  // namespace
+
+ModernStandInGame::ModernStandInGame(EventLoop& loop, SimOptions options, std::ostream& out)
+    : m_loop(loop),
+      m_options(std::move(options)),
+      m_out(out),
+      m_race(m_options.cars, m_options.laps, m_options.rate, m_options.seed),
+      m_random(m_options.seed + 1),
+      m_started(std::chrono::steady_clock::now()) {}
+
+ModernStandInGame::~ModernStandInGame() {
+    stopTimers();
+    if (m_socket != platform::kInvalidSocket) {
+        m_loop.unwatch(m_socket);
+        platform::closeSocket(m_socket);
+    }
+}
+
+bool ModernStandInGame::open() {
+    const auto address = platform::parseIPv4(m_options.bind);
+    m_socket = platform::openSocket(platform::kSocketDatagram, 0);
+    if (!address || m_socket == platform::kInvalidSocket ||
+        platform::setNonBlocking(m_socket) != 0 ||
+        platform::bindSocket(m_socket, {*address, m_options.port}) != 0 ||
+        platform::localAddress(m_socket, m_local) != 0) {
+        say("cannot listen on " + m_options.bind + ":" + std::to_string(m_options.port) +
+            " (error " + std::to_string(platform::lastError()) + ")");
+        return false;
+    }
+    m_loop.watch(m_socket, platform::SocketRole::Datagram, EventLoop::kRead,
+                 [this](EventLoop::Descriptor, int) { onReadable(); });
+    say("listening " + addressText(m_local));
+    return true;
+}
+
+void ModernStandInGame::onReadable() {
+    std::array<std::uint8_t, kReceiveSize> buffer{};
+    platform::SocketAddress from{};
+    for (;;) {
+        const std::ptrdiff_t received = platform::receiveFrom(m_socket, buffer, from);
+        if (received < 0) {
+            break;
+        }
+        handle(std::span(buffer).first(static_cast<std::size_t>(received)), from);
+    }
+    m_loop.rearm(m_socket, EventLoop::kRead);
+}
+
+void ModernStandInGame::handle(std::span<const std::uint8_t> packet, platform::SocketAddress from) {
+    if (packet.size() < 4 || packet[0] * 4U != packet.size()) {
+        return;
+    }
+    const std::uint8_t type = packet[1];
+    if (type == insim10::IsIsi::kType) {
+        linkUp(packet, from);
+        return;
+    }
+    // Without an accepted initialisation the game does not answer.
+    if (!m_peer || m_peer->address != from.address) {
+        return;
+    }
+    if (const auto tiny = insim10::IsTiny::read(packet); tiny && type == insim10::IsTiny::kType) {
+        handleTiny(tiny->ReqI, tiny->SubT);
+    } else if (m_silent) {
+        return;
+    } else if (const auto small = insim10::IsSmall::read(packet);
+               small && type == insim10::IsSmall::kType && small->SubT == insim10::kSmallSsg) {
+        m_gauges = small->UVal != 0;
+        say(m_gauges ? "gauges on" : "gauges off");
+    } else if ((type == insim10::IsMst::kType && packet.size() == insim10::IsMst::kSize) ||
+               (type == insim10::IsMsx::kType && packet.size() == insim10::IsMsx::kSize)) {
+        say("message: " + insim10::decodeGameText(packet.subspan(4)));
+    }
+}
+
+void ModernStandInGame::handleTiny(std::uint8_t reqI, std::uint8_t subT) {
+    if (subT == insim10::kTinyClose) {
+        linkDown();
+        say("closed");
+        return;
+    }
+    if (m_silent) {
+        return;
+    }
+    switch (subT) {
+    case insim10::kTinyNone:
+        say("keep-alive answered");
+        break;
+    case insim10::kTinyVer: {
+        insim10::IsVer ver{reqI, field<8>("0.8A"), field<6>("S3"),
+                           static_cast<std::uint8_t>(m_options.insimVersion)};
+        send(ver.bytes());
+        say("version sent");
+        break;
+    }
+    case insim10::kTinyNpl:
+        for (const std::uint8_t plid : m_race.onTrack()) {
+            send(m_race.player(plid, reqI).bytes());
+        }
+        say("players sent");
+        break;
+    case insim10::kTinySst:
+        send(m_race.state(reqI).bytes());
+        say("state sent");
+        break;
+    case insim10::kTinyRst:
+        send(m_race.raceStart(reqI).bytes());
+        say("race start sent");
+        break;
+    default:
+        break;
+    }
+}
+
+void ModernStandInGame::linkUp(std::span<const std::uint8_t> packet, platform::SocketAddress from) {
+    const auto isi = insim10::IsIsi::read(packet);
+    if (!isi) {
+        return;
+    }
+    if (isi->Admin != m_options.password) {
+        say("wrong password from " + addressText(from));
+        return;
+    }
+    linkDown();
+    m_peer = platform::SocketAddress{from.address, isi->UDPPort != 0 ? isi->UDPPort : from.port};
+    m_positions = (isi->Flags & insim10::kIsfMci) != 0;
+    say("link up from " + addressText(from) + " replies to " + addressText(*m_peer));
+    std::array<char, 64> line{};
+    std::snprintf(line.data(), line.size(), "interval %u ms, flags 0x%04X", unsigned{isi->Interval},
+                  unsigned{isi->Flags});
+    say(line.data());
+    if (isi->ReqI != 0) {
+        handleTiny(isi->ReqI, insim10::kTinyVer);
+    }
+    startRace();
+    m_timers.push_back(
+        m_loop.startTimer(std::chrono::milliseconds(1000 / m_options.rate), [this] { step(); }));
+    every(m_options.keepAliveEvery, [this] {
+        send(insim10::IsTiny{0, insim10::kTinyNone}.bytes());
+        say("keep-alive sent");
+    });
+    every(m_options.silentAfter, [this] {
+        stopTimers();
+        m_silent = true;
+        say("silent");
+    });
+    every(m_options.restartEvery, [this] { startRace(); });
+    every(m_options.pitEvery, [this] {
+        const double stay = std::min(kLongestPitStay, *m_options.pitEvery / 2);
+        if (const auto plid = m_race.pit(now(), stay)) {
+            send(insim10::IsPlp{0, *plid}.bytes());
+            say("pit " + std::to_string(*plid));
+        }
+    });
+    every(m_options.leaveEvery, [this] {
+        if (const auto plid = m_race.leave()) {
+            send(insim10::IsPll{0, *plid}.bytes());
+            say("leave " + std::to_string(*plid));
+        }
+    });
+    every(m_options.viewEvery, [this] {
+        if (const auto plid = m_race.moveView()) {
+            send(m_race.state(0).bytes());
+            say("view " + std::to_string(*plid));
+        }
+    });
+}
+
+void ModernStandInGame::linkDown() {
+    stopTimers();
+    m_peer.reset();
+    m_positions = false;
+    m_gauges = false;
+    m_silent = false;
+}
+
+void ModernStandInGame::startRace() {
+    m_race.restart(now());
+    send(m_race.raceStart(0).bytes());
+    say("race start");
+}
+
+void ModernStandInGame::step() {
+    if (m_race.raceOver()) {
+        startRace();
+    }
+    const double moment = now();
+    m_race.step(moment);
+    for (const std::uint8_t plid : m_race.rejoinsDue(moment)) {
+        send(m_race.player(plid, 0).bytes());
+        say("rejoin " + std::to_string(plid));
+    }
+    if (m_positions) {
+        for (const auto& packet : m_race.positionSet()) {
+            send(packet);
+        }
+        if (m_options.truth) {
+            say("truth: " + m_race.truth(moment));
+        }
+    }
+    if (m_gauges) {
+        const auto elapsed = std::chrono::steady_clock::now() - m_started;
+        send(m_race
+                 .gauge(static_cast<std::uint32_t>(
+                     std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()))
+                 .bytes());
+    }
+}
+
+void ModernStandInGame::every(std::optional<double> seconds, std::function<void()> tick) {
+    if (seconds) {
+        m_timers.push_back(m_loop.startTimer(millisecondsOf(*seconds), std::move(tick)));
+    }
+}
+
+double ModernStandInGame::now() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void ModernStandInGame::send(std::span<const std::uint8_t> bytes) {
+    if (!m_peer || m_silent) {
+        return;
+    }
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    if (m_options.drop > 0.0 && chance(m_random) < m_options.drop) {
+        return;
+    }
+    platform::sendBytesTo(m_socket, bytes, *m_peer);
+}
+
+void ModernStandInGame::say(const std::string& line) {
+    m_out << line << std::endl;
+}
+
+void ModernStandInGame::stopTimers() {
+    for (const auto timer : m_timers) {
+        m_loop.stopTimer(timer);
+    }
+    m_timers.clear();
+}
+
+}  // namespace rennlupe::tools

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "insim-sim/ModernRaceSimulation.h"
+#include "insim-sim/SimOptions.h"
+#include "platform/eventloop/EventLoop.h"
+#include "platform/sockets/socket.h"
+#include "platform/sockets/SocketAddress.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rennlupe::tools {
+
+// Today's game on one datagram socket: binary InSim packets answered at the
+// sender's address on the port its IS_ISI named, positions, OutGauge and
+// the race's events sent there too.
+class ModernStandInGame {
+public:
+    ModernStandInGame(platform::EventLoop& loop, SimOptions options, std::ostream& out);
+    ~ModernStandInGame();
+    ModernStandInGame(const ModernStandInGame&) = delete;
+    ModernStandInGame& operator=(const ModernStandInGame&) = delete;
+
+    bool open();
+    platform::SocketAddress local() const { return m_local; }
+
+private:
+    void onReadable();
+    void handle(std::span<const std::uint8_t> packet, platform::SocketAddress from);
+    void handleTiny(std::uint8_t reqI, std::uint8_t subT);
+    void linkUp(std::span<const std::uint8_t> packet, platform::SocketAddress from);
+    void linkDown();
+    void startRace();
+    void step();
+    void every(std::optional<double> seconds, std::function<void()> tick);
+    double now() const;
+    void send(std::span<const std::uint8_t> bytes);
+    void say(const std::string& line);
+    void stopTimers();
+
+    platform::EventLoop& m_loop;
+    SimOptions m_options;
+    std::ostream& m_out;
+    ModernRaceSimulation m_race;
+    std::mt19937 m_random;
+    platform::NativeSocket m_socket = platform::kInvalidSocket;
+    platform::SocketAddress m_local{};
+    std::optional<platform::SocketAddress> m_peer;
+    bool m_positions = false;  // the IS_ISI asked for MCI
+    bool m_gauges = false;     // SMALL_SSG asked for OutGauge
+    bool m_silent = false;
+    std::chrono::steady_clock::time_point m_started;
+    std::vector<platform::EventLoop::TimerId> m_timers;
+};
+
+}  // namespace rennlupe::tools
