@@ -69,7 +69,8 @@ checks.equal('packets printed', [...printed.keys()].join(' '), Object.keys(expec
 
 for (const [name, { Class, fields }] of Object.entries(expected)) {
   const bytes = ownBuffer(Buffer.from(printed.get(name) ?? '', 'hex'));
-  if (!checks.that(`${name}: ${bytes.length} bytes, Size byte ${bytes[0]}`, bytes.length === fields.Size && bytes[0] * 4 === bytes.length)) {
+  const sized = bytes.length === fields.Size && bytes[0] * 4 === bytes.length;
+  if (!checks.that(`${name}: ${bytes.length} bytes, Size byte ${bytes[0]}`, sized)) {
     continue;
   }
   // IS_BTN's text has no fixed width: node-insim gives its unpacker the width in the packet.
