@@ -25,16 +25,25 @@ std::pair<int, std::string> runTool(const std::string& options) {
 TEST(SimOptions, EveryOptionReachesItsField) {
     std::string error;
     const std::vector<std::string_view> arguments = {
-        "--bind",          "127.1.2.3", "--port",    "30000", "--cars",         "24",
-        "--rate",          "50",        "--laps",    "3",     "--silent-after", "2.5",
-        "--restart-every", "9",         "--drop",    "0.25",  "--password",     "pw",
-        "--seed",          "42",        "--run-for", "1",     "--help"};
+        "--bind",          "127.1.2.3", "--port",        "30000", "--cars",          "24",
+        "--rate",          "50",        "--laps",        "3",     "--silent-after",  "2.5",
+        "--restart-every", "9",         "--drop",        "0.25",  "--password",      "pw",
+        "--seed",          "42",        "--run-for",     "1",     "--protocol",      "legacy",
+        "--pit-every",     "4",         "--leave-every", "5",     "--insim-version", "9",
+        "--view-every",    "6",         "--truth",       "--help"};
     const auto all = parseSimOptions(arguments, error);
     ASSERT_TRUE(all) << error;
     EXPECT_EQ(
         std::tie(all->bind, all->port, all->cars, all->rate, all->laps, all->silentAfter,
                  all->restartEvery, all->drop, all->password, all->seed, all->runFor, all->help),
         std::make_tuple("127.1.2.3", 30000, 24, 50, 3, 2.5, 9.0, 0.25, "pw", 42U, 1.0, true));
+    EXPECT_EQ(std::tie(all->protocol, all->pitEvery, all->leaveEvery, all->insimVersion,
+                       all->viewEvery, all->truth),
+              std::make_tuple(SimOptions::Protocol::Legacy, 4.0, 5.0, 9, 6.0, true));
+    const auto modern = parseSimOptions(std::vector<std::string_view>{"--cars", "48"}, error);
+    ASSERT_TRUE(modern) << error;
+    EXPECT_EQ(std::tie(modern->protocol, modern->cars, modern->insimVersion, modern->truth),
+              std::make_tuple(SimOptions::Protocol::Modern, 48, 10, false));
 }
 
 // Bad options end the tool with 2 and say why; a bounded run ends with 0.
@@ -45,7 +54,10 @@ TEST(SimOptions, TheToolAnswersHelpBadOptionsAndABoundedRun) {
     for (const auto& [options, exitCode, start] :
          std::vector<std::tuple<std::string, int, std::string>>{
              {"--help", 0, "usage: insim-sim"},
-             {"--cars 0", 2, "--cars: '0' is not a number of cars from 1 to 24"},
+             {"--cars 0", 2, "--cars: '0' is not a number of cars from 1 to 48"},
+             {"--protocol legacy --cars 25", 2, "--cars: the legacy game has at most 24 cars"},
+             {"--protocol old", 2, "--protocol: 'old' is not modern or legacy"},
+             {"--insim-version 8", 2, "--insim-version: '8' is not 9 or 10"},
              {"--drop 1.5", 2, "--drop: '1.5' is not a fraction from 0 to 1"},
              {"--bind localhost", 2, "--bind: 'localhost' is not an IPv4 address"},
              {"--password 'seventeen chars..'", 2, "--password"},

@@ -28,6 +28,7 @@ public:
     // Cars on the track move on at their pace since the last step.
     void step(double now);
     bool raceOver() const;
+    double progress(std::uint8_t plid) const { return find(plid)->progress; }
 
     // The PLIDs on the track, leader first.
     std::vector<std::uint8_t> raceOrder() const;
