@@ -1,8 +1,7 @@
 #include "ui/ConnectionSettings.h"
 
-#include "bits/Error.h"
-#include "bits/guardHandler.h"
 #include "bits/textToNumber.h"
+#include "ui/writeSettings.h"
 
 #include <optional>
 #include <utility>
@@ -58,23 +57,11 @@ ConnectionSettings::Values ConnectionSettings::load(bits::MessageLine& messageLi
 
 bool ConnectionSettings::save(const Values& values, bits::MessageLine& messageLine,
                               std::ostream& errors) {
-    std::optional<std::string> failure;
-    const std::pair<std::string_view, std::string> entries[] = {
-        {kProtocolKey, std::string(nameOf(values.protocol))},
-        {kGamePortKey, std::to_string(values.gamePort)},
-        {kIntervalKey, std::to_string(values.intervalMs)}};
-    for (const auto& [key, value] : entries) {
-        try {
-            m_settings.WriteSetting(kSection, key, value, m_file);
-        } catch (const bits::Error& error) {
-            failure = failure.value_or(bits::failureText("frmMain_Unload", error));
-        }
-    }
-    if (failure) {
-        messageLine.show(*failure);
-        errors << *failure << '\n' << std::flush;
-    }
-    return !failure;
+    const std::pair<std::string, std::string> entries[] = {
+        {std::string(kProtocolKey), std::string(nameOf(values.protocol))},
+        {std::string(kGamePortKey), std::to_string(values.gamePort)},
+        {std::string(kIntervalKey), std::to_string(values.intervalMs)}};
+    return writeSettings(m_settings, kSection, entries, m_file, messageLine, errors);
 }
 
 }  // namespace rennlupe::ui

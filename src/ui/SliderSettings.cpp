@@ -1,13 +1,13 @@
 #include "ui/SliderSettings.h"
 
-#include "bits/Error.h"
-#include "bits/guardHandler.h"
 #include "insim/Windows1252.h"
+#include "ui/writeSettings.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace rennlupe::ui {
 
@@ -77,21 +77,12 @@ void SliderSettings::load(bits::MessageLine& messageLine, const std::array<int, 
 }
 
 bool SliderSettings::save(bits::MessageLine& messageLine, std::ostream& errors) {
-    std::optional<std::string> failure;
+    std::vector<std::pair<std::string, std::string>> entries;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         const controls::Slider& slider = m_sliders[i];
-        try {
-            m_settings.WriteSetting(fileBytes(kSection), fileBytes(kKeys[i]),
-                                    std::to_string(slider.value()), m_file);
-        } catch (const bits::Error& error) {
-            failure = failure.value_or(bits::failureText("frmMain_Unload", error));
-        }
+        entries.emplace_back(fileBytes(kKeys[i]), std::to_string(slider.value()));
     }
-    if (failure) {
-        messageLine.show(*failure);
-        errors << *failure << '\n' << std::flush;
-    }
-    return !failure;
+    return writeSettings(m_settings, fileBytes(kSection), entries, m_file, messageLine, errors);
 }
 
 }  // namespace rennlupe::ui

@@ -1,36 +1,16 @@
 #include "insim10/PacketDecoder.h"
 
+#include "countedAllocations.h"
 #include "hexBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <new>
 #include <numeric>
 #include <string>
 #include <tuple>
 #include <vector>
-
-namespace {
-std::size_t allocations = 0;
-}  // namespace
-
-// Counts what the heap gives, so a test can see that decoding takes nothing from it.
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t /*size*/) noexcept {
-    std::free(memory);
-}
 
 namespace rennlupe::insim10 {
 namespace {
@@ -222,11 +202,11 @@ TEST(PacketDecoder, DecodesWithoutTheHeap) {
         packet(292, kIspNlp, 48), packet(452, kIspMci, 16), chat, outGauge(96),
         packet(300, kIspNlp, 49), Bytes{0, 3, 0, 0}};
     PacketDecoder decoder;
-    const std::size_t before = allocations;
+    const std::size_t before = allocationCount();
     for (const Bytes& datagram : datagrams) {
         EXPECT_EQ(decoder.decode(datagram).has_value(), datagram.size() != 300 && datagram[0] != 0);
     }
-    EXPECT_EQ(allocations, before);
+    EXPECT_EQ(allocationCount(), before);
 }
 
 // Measured: three cars in 22 bytes padded to 24.

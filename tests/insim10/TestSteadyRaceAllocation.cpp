@@ -1,3 +1,5 @@
+#include "countedAllocations.h"
+
 #include "insim10/CompCarInfo.h"
 #include "insim10/IsMci.h"
 #include "insim10/IsNpl.h"
@@ -9,30 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdint>
-#include <cstdlib>
-#include <new>
 #include <vector>
-
-// Every allocation of this test program is counted.
-namespace {
-std::atomic<std::uint64_t> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
 
 namespace rennlupe::insim10 {
 namespace {
@@ -90,7 +70,7 @@ TEST(SteadyRace, DecodingFeedingAndBothGapLinesAllocateNothing) {
         sets.push_back(setOf(step));
     }
 
-    const std::uint64_t before = allocations;
+    const std::size_t before = allocationCount();
     std::size_t shown = 0;
     for (const auto& set : sets) {
         now += 0.1;
@@ -99,7 +79,7 @@ TEST(SteadyRace, DecodingFeedingAndBothGapLinesAllocateNothing) {
         }
         shown += race::GapLines(model.gaps()).text().size();
     }
-    EXPECT_EQ(allocations - before, 0U);
+    EXPECT_EQ(allocationCount() - before, 0U);
     EXPECT_EQ(model.order().size(), static_cast<std::size_t>(kCars));
     EXPECT_GT(shown, 0U);
 }

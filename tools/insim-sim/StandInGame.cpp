@@ -21,7 +21,6 @@ constexpr std::string_view kProduct = "S2";
 constexpr std::string_view kVersion = "0.7F";
 constexpr std::string_view kTrack = "BL1";
 constexpr std::array<std::string_view, 5> kOtherKinds = {"LAP", "SPX", "NCN", "CNL", "FLG"};
-constexpr std::size_t kReceiveSize = 1024;
 
 template <std::size_t N>
 std::array<std::uint8_t, N> textField(std::string_view text) {
@@ -35,10 +34,6 @@ std::string_view identifierOf(std::span<const std::uint8_t> datagram) {
     return {reinterpret_cast<const char*>(datagram.data()), length};
 }
 
-std::string addressText(platform::SocketAddress address) {
-    return platform::formatIPv4(address.address) + ":" + std::to_string(address.port);
-}
-
 std::chrono::milliseconds millisecondsOf(double seconds) {
     return std::chrono::milliseconds(std::max<long long>(1, std::llround(seconds * 1000.0)));
 }
@@ -48,47 +43,19 @@ std::chrono::milliseconds millisecondsOf(double seconds) {
 StandInGame::StandInGame(EventLoop& loop, SimOptions options, std::ostream& out)
     : m_loop(loop),
       m_options(std::move(options)),
-      m_out(out),
+      m_socket(loop, out),
       m_race(m_options.cars, m_options.laps, m_options.rate, m_options.seed),
       m_random(m_options.seed + 1),
       m_started(std::chrono::steady_clock::now()) {}
 
 StandInGame::~StandInGame() {
     stopTimers();
-    if (m_socket != platform::kInvalidSocket) {
-        m_loop.unwatch(m_socket);
-        platform::closeSocket(m_socket);
-    }
 }
 
 bool StandInGame::open() {
-    const auto address = platform::parseIPv4(m_options.bind);
-    m_socket = platform::openSocket(platform::kSocketDatagram, 0);
-    if (!address || m_socket == platform::kInvalidSocket ||
-        platform::setNonBlocking(m_socket) != 0 ||
-        platform::bindSocket(m_socket, {*address, m_options.port}) != 0 ||
-        platform::localAddress(m_socket, m_local) != 0) {
-        say("cannot listen on " + m_options.bind + ":" + std::to_string(m_options.port) +
-            " (error " + std::to_string(platform::lastError()) + ")");
-        return false;
-    }
-    m_loop.watch(m_socket, platform::SocketRole::Datagram, EventLoop::kRead,
-                 [this](EventLoop::Descriptor, int) { onReadable(); });
-    say("listening " + addressText(m_local));
-    return true;
-}
-
-void StandInGame::onReadable() {
-    std::array<std::uint8_t, kReceiveSize> buffer{};
-    platform::SocketAddress from{};
-    for (;;) {
-        const std::ptrdiff_t received = platform::receiveFrom(m_socket, buffer, from);
-        if (received < 0) {
-            break;
-        }
-        handle(std::span(buffer).first(static_cast<std::size_t>(received)), from);
-    }
-    m_loop.rearm(m_socket, EventLoop::kRead);
+    return m_socket.open(m_options.bind, m_options.port,
+                         [this](std::span<const std::uint8_t> datagram,
+                                platform::SocketAddress from) { handle(datagram, from); });
 }
 
 void StandInGame::handle(std::span<const std::uint8_t> datagram, platform::SocketAddress from) {
@@ -238,11 +205,11 @@ void StandInGame::send(std::span<const std::uint8_t> bytes) {
     if (m_options.drop > 0.0 && chance(m_random) < m_options.drop) {
         return;
     }
-    platform::sendBytesTo(m_socket, bytes, *m_peer);
+    m_socket.sendTo(bytes, *m_peer);
 }
 
 void StandInGame::say(const std::string& line) {
-    m_out << line << std::endl;
+    m_socket.say(line);
 }
 
 void StandInGame::stopTimers() {

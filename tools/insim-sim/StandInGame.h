@@ -1,9 +1,9 @@
 #pragma once
 
+#include "insim-sim/GameSocket.h"
 #include "insim-sim/RaceSimulation.h"
 #include "insim-sim/SimOptions.h"
 #include "platform/eventloop/EventLoop.h"
-#include "platform/sockets/socket.h"
 #include "platform/sockets/SocketAddress.h"
 
 #include <chrono>
@@ -28,10 +28,9 @@ public:
 
     // Binds and watches the socket; false (and a line saying why) when it cannot.
     bool open();
-    platform::SocketAddress local() const { return m_local; }
+    platform::SocketAddress local() const { return m_socket.local(); }
 
 private:
-    void onReadable();
     void handle(std::span<const std::uint8_t> datagram, platform::SocketAddress from);
     void linkUp(std::span<const std::uint8_t> datagram, platform::SocketAddress from);
     void linkDown();
@@ -46,11 +45,9 @@ private:
 
     platform::EventLoop& m_loop;
     SimOptions m_options;
-    std::ostream& m_out;
+    GameSocket m_socket;
     RaceSimulation m_race;
     std::mt19937 m_random;
-    platform::NativeSocket m_socket = platform::kInvalidSocket;
-    platform::SocketAddress m_local{};
     std::optional<platform::SocketAddress> m_peer;
     bool m_stateSent = false;
     bool m_playersReported = false;  // the state sent again once every player was asked for
