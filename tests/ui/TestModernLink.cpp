@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -175,6 +177,32 @@ TEST_F(TodaysMainWindow, TheShiftPictureFollowsTheGaugesShiftLightOnly) {
                   0U)
             << flags << dash << show << " " << overlay.calls.back();
     }
+}
+
+// Datagrams of any length, a third with a header whose Size agrees: the link stays up and
+// still follows the game.
+TEST_F(TodaysMainWindow, RandomDatagramsNeverStopTheLink) {
+    connectedToday();
+    std::mt19937 random(5);
+    for (int i = 0; i < 2000; ++i) {
+        Bytes datagram(i % 3 == 0 ? 4 * (1 + random() % 120) : random() % 1100);
+        std::generate(datagram.begin(), datagram.end(), [&] { return std::uint8_t(random()); });
+        if (i % 3 == 0) {
+            datagram[0] = static_cast<std::uint8_t>(datagram.size() / 4);
+            datagram[1] = static_cast<std::uint8_t>(random() % 70);
+        }
+        answer(datagram);
+        if (i % 50 == 0) {
+            support::pumpRounds(loop);
+        }
+    }
+    support::pumpRounds(loop, 50);
+    overlay.calls.clear();
+    answer(gauge(0, 1, 1));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return !overlay.calls.empty(); }));
+    EXPECT_EQ(overlay.calls.back().rfind("GPPIC_ShowPicturePos -1", 0), 0U);
+    form.cmdConnect.click();
+    EXPECT_EQ(status(), "Disconnected..");
 }
 
 TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
