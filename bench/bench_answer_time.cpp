@@ -70,8 +70,12 @@ int main(int argc, char** argv) {
     desktop::Desktop desktop({loop, *status, overlay, files, clock, errors}, window);
     status->attach(desktop.form().StatusBar);
     ui::frmMain& form = desktop.form();
-    desktop.start({address, freePort.substr(0, freePort.find('\n')), std::nullopt, true, 1000,
-                   std::nullopt, "legacy"});
+    ui::StartOptions options;
+    options.host = address;
+    options.recvPort = freePort.substr(0, freePort.find('\n'));
+    options.connect = true;
+    options.protocol = "legacy";
+    desktop.start(options);
     if (!QTest::qWaitFor(
             [&form] { return form.cmdStartRaceTracker.caption() == "Racetracker läuft"; }, 10000)) {
         std::cerr << "no race within 10 s: " << form.StatusBar.PanelText(1) << "\n";

@@ -1,6 +1,8 @@
 #include "console/HeadlessOptions.h"
 
 #include "bits/textToNumber.h"
+#include "ui/DrawChoice.h"
+#include "ui/GameScreen.h"
 #include "ui/Protocol.h"
 
 namespace rennlupe::console {
@@ -8,7 +10,8 @@ namespace rennlupe::console {
 std::string_view HeadlessOptions::usage() {
     return "usage: rennlupe [--headless] [--host H] [--game-port N] [--recv-port N] [--password "
            "P]\n"
-           "                [--protocol auto|legacy|modern] [--connect] [--keepalive-ms N]\n"
+           "                [--protocol auto|legacy|modern] [--draw auto|game|screen|both]\n"
+           "                [--button-base N] [--game-screen WxH] [--connect] [--keepalive-ms N]\n"
            "                [--stamp] [--help]\n"
            "  (without --headless the window opens; the options below fill in its boxes)\n"
            "  --headless        run without a window: status, link and overlay lines on stdout\n"
@@ -17,6 +20,10 @@ std::string_view HeadlessOptions::usage() {
            "  --recv-port N     the local port for the game's datagrams (default 29998)\n"
            "  --password P      the game's admin password\n"
            "  --protocol P      auto (today's game, else the old one), legacy or modern\n"
+           "  --draw D          where the lines go: the game's buttons, the screen, or both;\n"
+           "                    auto: buttons with today's game, the screen with the old one\n"
+           "  --button-base N   the game buttons' first ClickID, 0 to 237 (default 200)\n"
+           "  --game-screen WxH the game's screen, onto which the sliders point (1920x1080)\n"
            "  --connect         click Connect once the window has loaded\n"
            "  --keepalive-ms N  interval of the keep-alive timer, default 1000 (a setting for "
            "tests)\n"
@@ -52,6 +59,24 @@ HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
             options.gamePort = value();
         } else if (arg == "--stamp") {
             options.stamp = true;
+        } else if (arg == "--draw") {
+            options.draw = value();
+            if (options.draw && !ui::drawNamed(*options.draw)) {
+                options.error = "--draw takes auto, game, screen or both";
+            }
+        } else if (arg == "--button-base") {
+            if (const auto text = value()) {
+                if (const auto base = bits::readNumber(*text, {.low = 0, .high = 237})) {
+                    options.buttonBase = static_cast<int>(*base);
+                } else {
+                    options.error = "--button-base takes a ClickID from 0 to 237";
+                }
+            }
+        } else if (arg == "--game-screen") {
+            options.gameScreen = value();
+            if (options.gameScreen && !ui::GameScreen::named(*options.gameScreen)) {
+                options.error = "--game-screen takes WIDTHxHEIGHT in pixels, as 1920x1080";
+            }
         } else if (arg == "--protocol") {
             options.protocol = value();
             if (options.protocol && !ui::protocolNamed(*options.protocol)) {

@@ -28,7 +28,7 @@ int runHeadless(const HeadlessOptions& options, std::ostream& plainOut, std::ost
     ConsoleOverlayLibrary overlayLibrary(out);
     platform::PosixFiles files;
     NoWindowStyle windowStyle;
-    ui::frmMain form({loop, statusWindow, overlayLibrary, files, clock, windowStyle, err});
+    ui::frmMain form({loop, statusWindow, overlayLibrary, files, clock, windowStyle, err, &out});
     form.LoadWith(options);
     // Only the outermost loop acts on a signal: the flag ends run(), never a nested pump.
     loop.onSignals([&loop](int) { loop.quit(); });

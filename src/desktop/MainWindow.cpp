@@ -63,6 +63,9 @@ void MainWindow::showControls(ui::frmMain& form, ControlWidgets& widgets) {
     placeControl<BoundImage>(form.Image1, connection, widgets, {236, 16, 240, 90},
                              QString::fromLatin1(kBuiltInLogo));
     placeControl<BoundLabel>(form.lblChat, connection, widgets, {236, 124, 40, 17});
+    placeControl<BoundLabel>(form.lblDraw, connection, widgets, {316, 124, 62, 17});
+    placeControl<BoundComboBox>(form.cboDraw, connection, widgets, {380, 121, 100, 23})
+        .setToolTip(QStringLiteral("auto: the game's buttons with today's game, else the screen"));
     placeControl<BoundTextBox>(form.txtSend, connection, widgets, {278, 122, 200, 20});
     // 9360 twips from the group's left edge: beyond its width, so never in view.
     placeControl<BoundButton>(form.cmdSend, connection, widgets, {624, 120, 60, 24});

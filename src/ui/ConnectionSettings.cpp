@@ -49,6 +49,24 @@ ConnectionSettings::Values ConnectionSettings::load(bits::MessageLine& messageLi
     } else {
         note(kIntervalKey);
     }
+    const std::string draw = read(kDrawKey, nameOf(defaults.draw));
+    if (const auto chosen = drawNamed(draw)) {
+        values.draw = *chosen;
+    } else {
+        note(kDrawKey);
+    }
+    const std::string base = read(kClickIdKey, std::to_string(defaults.clickBase));
+    if (const auto number = wholeIn(base, 0, 237)) {
+        values.clickBase = *number;
+    } else {
+        note(kClickIdKey);
+    }
+    const std::string screen = read(kGameScreenKey, defaults.gameScreen.text());
+    if (const auto size = GameScreen::named(screen)) {
+        values.gameScreen = *size;
+    } else {
+        note(kGameScreenKey);
+    }
     if (!corrected.empty()) {
         messageLine.show("Settings: invalid values corrected (" + corrected + ")");
     }
@@ -60,7 +78,10 @@ bool ConnectionSettings::save(const Values& values, bits::MessageLine& messageLi
     const std::pair<std::string, std::string> entries[] = {
         {std::string(kProtocolKey), std::string(nameOf(values.protocol))},
         {std::string(kGamePortKey), std::to_string(values.gamePort)},
-        {std::string(kIntervalKey), std::to_string(values.intervalMs)}};
+        {std::string(kIntervalKey), std::to_string(values.intervalMs)},
+        {std::string(kDrawKey), std::string(nameOf(values.draw))},
+        {std::string(kClickIdKey), std::to_string(values.clickBase)},
+        {std::string(kGameScreenKey), values.gameScreen.text()}};
     return writeSettings(m_settings, kSection, entries, m_file, messageLine, errors);
 }
 

@@ -2,6 +2,8 @@
 
 #include "bits/MessageLine.h"
 #include "settings/modEinstellungenSpeichern.h"
+#include "ui/DrawChoice.h"
+#include "ui/GameScreen.h"
 #include "ui/Protocol.h"
 
 #include <cstdint>
@@ -12,18 +14,24 @@
 namespace rennlupe::ui {
 
 // The connection's choices in a section of their own: the protocol, the game's InSim port,
-// and how often the game sends the cars' positions.
+// how often the game sends the cars' positions, and where and how the lines are drawn.
 class ConnectionSettings {
 public:
     static constexpr std::string_view kSection = "Verbindung";
     static constexpr std::string_view kProtocolKey = "Protokoll";
     static constexpr std::string_view kGamePortKey = "Spielport";
     static constexpr std::string_view kIntervalKey = "Intervall";
+    static constexpr std::string_view kDrawKey = "Zeichnen";
+    static constexpr std::string_view kClickIdKey = "ClickID";
+    static constexpr std::string_view kGameScreenKey = "Spielbildschirm";
 
     struct Values {
         Protocol protocol = Protocol::Auto;
         std::int32_t gamePort = 29999;
         std::int32_t intervalMs = 100;  // the game takes 10 to 8000
+        Draw draw = Draw::Auto;
+        std::int32_t clickBase = 200;  // the first of the game buttons' ClickIDs, 0 to 237
+        GameScreen gameScreen{};
     };
 
     explicit ConnectionSettings(settings::modEinstellungenSpeichern& settings,

@@ -1,5 +1,6 @@
 #include "ui/ModernFront.h"
 
+#include "insim10/ButtonFunctions.h"
 #include "insim10/GameText.h"
 #include "insim10/IsiFlags.h"
 #include "insim10/IsIsi.h"
@@ -30,7 +31,9 @@ constexpr std::size_t kLongestPacket = 252;  // IS_BTN with its whole text
 }  // namespace
 
 ModernFront::ModernFront(Parts parts)
-    : m_parts(parts), m_model([&clock = parts.clock] { return clock.monotonicSeconds(); }) {}
+    : m_parts(parts),
+      m_buttons([this](std::span<const std::uint8_t> packet) { send(packet); }),
+      m_model([&clock = parts.clock] { return clock.monotonicSeconds(); }) {}
 
 void ModernFront::begin(std::uint16_t receivePort, std::string_view password,
                         std::uint16_t intervalMs) {
@@ -38,6 +41,7 @@ void ModernFront::begin(std::uint16_t receivePort, std::string_view password,
     m_password = insim10::encodeGameText(password);
     m_interval = intervalMs;
     m_decoder = insim10::PacketDecoder();
+    m_buttons.linkDown();
     m_model.apply(race::FieldCleared{});
     m_model.apply(race::ViewedCar{});
     m_product.clear();
@@ -63,7 +67,9 @@ void ModernFront::sendKeepAlive() {
 }
 
 void ModernFront::sendClose() {
+    m_buttons.clearAll();
     sendTiny(insim10::kTinyClose);
+    m_buttons.linkDown();
 }
 
 void ModernFront::sendChat(std::string_view text) {
@@ -100,6 +106,7 @@ ModernFront::Answer ModernFront::receive(std::span<const std::uint8_t> datagram,
             sendTiny(request);
         }
         send(insim10::IsSmall{kRequestId, insim10::kSmallSsg, kGaugeInterval}.bytes());
+        m_buttons.linkUp();
         return Answer::Connected;
     }
     if (connecting) {  // the race counts only once the game has answered
@@ -111,6 +118,12 @@ ModernFront::Answer ModernFront::receive(std::span<const std::uint8_t> datagram,
             if constexpr (std::is_same_v<Kind, insim10::IsTiny>) {
                 if (p.SubT == insim10::kTinyNone) {
                     sendKeepAlive();
+                }
+            } else if constexpr (std::is_same_v<Kind, insim10::IsBfn>) {
+                if (p.SubT == insim10::kBfnUserClear) {
+                    m_buttons.userCleared();
+                } else if (p.SubT == insim10::kBfnRequest) {
+                    m_buttons.userRequested();
                 }
             } else if constexpr (std::is_same_v<Kind, insim10::OutGaugePack>) {
                 followShiftLight(p.lightOn(insim10::OutGaugePack::kDlShift));

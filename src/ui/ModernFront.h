@@ -6,6 +6,7 @@
 #include "net/okSocket.h"
 #include "overlay/Form1.h"
 #include "race/RaceModel.h"
+#include "ui/GameButtonsOverlay.h"
 
 #include <cstdint>
 #include <span>
@@ -36,6 +37,7 @@ public:
     void begin(std::uint16_t receivePort, std::string_view password, std::uint16_t intervalMs);
     void sendInit();
     void sendKeepAlive();
+    // BFN_CLEAR for our buttons, then TINY_CLOSE.
     void sendClose();
     // Chat or a /command: IS_MST, or IS_MSX for a longer text that is not a command.
     void sendChat(std::string_view text);
@@ -48,6 +50,8 @@ public:
     std::uint8_t inSimVersion() const { return m_inSimVersion; }
     const insim10::PacketDecoder& decoder() const { return m_decoder; }
     const race::RaceModel& model() const { return m_model; }
+    // The drawing with the game's buttons over this link.
+    GameButtonsOverlay& buttons() { return m_buttons; }
 
 private:
     void send(std::span<const std::uint8_t> bytes);
@@ -56,6 +60,7 @@ private:
     void followShiftLight(bool on);
 
     Parts m_parts;
+    GameButtonsOverlay m_buttons;
     insim10::PacketDecoder m_decoder;
     race::RaceModel m_model;
     std::uint16_t m_receivePort = 0;

@@ -46,10 +46,11 @@ frmMain::frmMain(Parts parts)
       fahrerinfo(parts.windowStyle, StatusBar),
       abstaende(parts.windowStyle, StatusBar),
       InSimSocket(parts.loop, StatusBar, net::okSocket::kUdp),
-      form1(parts.overlayLibrary, parts.files,
-            {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}, StatusBar),
-      settingsFile(parts.files),
       modern({InSimSocket, lngClientSocket, form1, parts.clock}),
+      drawing(parts.overlayLibrary, modern.buttons()),
+      form1(drawing, parts.files, {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6},
+            StatusBar),
+      settingsFile(parts.files),
       m_parts(parts),
       m_host(std::make_unique<MainDispatchHost>(*this)),
       m_dispatcher(std::make_unique<insim::PacketDispatcher>(race, *m_host, parts.clock)),
@@ -78,6 +79,7 @@ void frmMain::guarded(std::string_view name, Handler&& handler) {
 void frmMain::wireHandlers() {
     cmdConnect.Click.connect(
         [this] { guarded("cmdConnect_Click", [this] { cmdConnect_Click(); }); });
+    cboDraw.Click.connect([this] { guarded("cboDraw_Click", [this] { updateDrawing(); }); });
     KeepAlive.Tick.connect([this] { guarded("KeepAlive_Timer", [this] { KeepAlive_Timer(); }); });
     InSimSocket.ReceivedBytes = [this](std::int32_t socket, std::span<const std::uint8_t> data,
                                        std::int32_t length) {
@@ -143,6 +145,12 @@ void frmMain::Load() {
         cboProtocol.choose(nameOf(connection.protocol));
         txtSendPort.setText(std::to_string(connection.gamePort));
         m_intervalMs = connection.intervalMs;
+        cboDraw.choose(nameOf(connection.draw));
+        m_buttonOptions = {static_cast<std::uint8_t>(connection.clickBase),
+                           connection.gameScreen.width, connection.gameScreen.height,
+                           m_parts.buttonLines};
+        modern.buttons().setOptions(m_buttonOptions);
+        updateDrawing();
         Image1.setPicture(platform::besideExecutable(m_parts.files, kLogo));
     });
 }
@@ -165,6 +173,17 @@ void frmMain::LoadWith(const StartOptions& options) {
     if (options.protocol) {
         cboProtocol.choose(*options.protocol);
     }
+    if (options.draw) {
+        cboDraw.choose(*options.draw);
+    }
+    if (options.buttonBase) {
+        m_buttonOptions.clickBase = static_cast<std::uint8_t>(*options.buttonBase);
+    }
+    if (const auto screen = GameScreen::named(options.gameScreen.value_or(""))) {
+        m_buttonOptions.screenWidth = screen->width;
+        m_buttonOptions.screenHeight = screen->height;
+    }
+    modern.buttons().setOptions(m_buttonOptions);
 }
 
 void frmMain::connectAsAsked(const StartOptions& options) {
@@ -187,8 +206,13 @@ bool frmMain::Unload() {
     bool saved = false;
     guarded("frmMain_Unload", [this, &saved] {
         saved = m_sliderSettings.save(StatusBar, m_parts.errors);
-        const ConnectionSettings::Values connection{chosenProtocol(), portOf(txtSendPort.text()),
-                                                    m_intervalMs};
+        const ConnectionSettings::Values connection{
+            chosenProtocol(),
+            portOf(txtSendPort.text()),
+            m_intervalMs,
+            chosenDraw(),
+            m_buttonOptions.clickBase,
+            {m_buttonOptions.screenWidth, m_buttonOptions.screenHeight}};
         // A file that took no slider is not tried again, so its failure is told once; an
         // empty send-port box keeps what is stored.
         if (saved && connection.gamePort != 0) {
@@ -352,6 +376,7 @@ void frmMain::CloseDown() {
     txtPassword.setEnabled(true);
     cboProtocol.setEnabled(true);
     cmdSend.setEnabled(false);
+    updateDrawing();
     txtSend.setEnabled(false);
     link.idle();
 }
@@ -404,6 +429,7 @@ void frmMain::receiveModern(std::span<const std::uint8_t> datagram) {
         link.connected(modern.product(), modern.version());
         m_ticksSinceKeepAlive = 0;
         m_carsShown = 0;
+        updateDrawing();
         break;
     case ModernFront::Answer::TooOld:
         CloseDown();
@@ -419,6 +445,17 @@ void frmMain::receiveModern(std::span<const std::uint8_t> datagram) {
         m_carsShown = cars;
         link.cars(cars);
     }
+}
+
+Draw frmMain::chosenDraw() const {
+    return drawNamed(cboDraw.text()).value_or(Draw::Auto);
+}
+
+void frmMain::updateDrawing() {
+    const Draw draw = chosenDraw();
+    const bool buttons = modern.buttons().linked();
+    drawing.choose(!buttons || draw == Draw::Screen || draw == Draw::Both,
+                   buttons && draw != Draw::Screen);
 }
 
 Protocol frmMain::chosenProtocol() const {

@@ -22,7 +22,9 @@
 #include "settings/modEinstellungenSpeichern.h"
 #include "statusbar/StatusWindow.h"
 #include "statusbar/ucStatusbar.h"
+#include "ui/ChosenOverlay.h"
 #include "ui/ConnectionSettings.h"
+#include "ui/DrawChoice.h"
 #include "ui/frmAbstaende.h"
 #include "ui/frmFahrerinfo.h"
 #include "ui/LinkPanel.h"
@@ -66,6 +68,7 @@ public:
         const bits::Clock& clock;
         WindowStyle& windowStyle;
         std::ostream& errors;  // where a failed save is told as well, the window closing
+        std::ostream* buttonLines = nullptr;  // "button: ..." for each button packet sent
     };
 
     explicit frmMain(Parts parts);
@@ -96,6 +99,8 @@ public:
     controls::Label Label2{"Label2", "abweichende IP:"};
     controls::TextBox txtIP{"txtIP", ""};
     controls::ComboBox cboProtocol{"cboProtocol", {kProtocolNames.begin(), kProtocolNames.end()}};
+    controls::Label lblDraw{"lblDraw", "Zeichnen:"};
+    controls::ComboBox cboDraw{"cboDraw", {kDrawNames.begin(), kDrawNames.end()}};
     controls::Label lblChat{"lblChat", "Chat!:"};
     controls::TextBox txtSend{"txtSend", "", 63};
     controls::CommandButton cmdSend{"cmdSend", "Send"};
@@ -137,10 +142,11 @@ public:
     frmFahrerinfo fahrerinfo;
     frmAbstaende abstaende;
     net::okSocket InSimSocket;
+    ModernFront modern;
+    ChosenOverlay drawing;  // the screen's overlay, the game's buttons, or both
     overlay::Form1 form1;
     insim::RaceState race;
     settings::modEinstellungenSpeichern settingsFile;
-    ModernFront modern;
 
     void Neustart();
     // What the dispatcher's host forwards: the request packets and the pump.
@@ -158,6 +164,9 @@ private:
     void keepLinkAlive();
     void receiveModern(std::span<const std::uint8_t> datagram);
     Protocol chosenProtocol() const;
+    Draw chosenDraw() const;
+    // Buttons while today's game is linked (unless the screen is chosen), else the screen.
+    void updateDrawing();
     void chatSend();
     std::string socketFailureReason(std::int32_t port) const;
     // Runs one handler under the guard, named as the program names it.
@@ -172,6 +181,7 @@ private:
     SliderSettings m_sliderSettings;
     ConnectionSettings m_connectionSettings;
     std::int32_t m_intervalMs = ConnectionSettings::Values{}.intervalMs;
+    GameButtonsOverlay::Options m_buttonOptions;
     // The generation this connection speaks: Auto until the game has answered one of them.
     Protocol m_speaking = Protocol::Auto;
     bool m_legacyTried = false;

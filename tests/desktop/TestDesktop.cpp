@@ -131,7 +131,10 @@ TEST_F(DesktopWindow, StartsWithHiddenPartsAndItsSlidersPreviewThePictureAndSetS
 }
 
 TEST_F(DesktopWindow, PortBoxesTakeOnlyDigitsButOptionsStayWholeAndConnectNeedsTwoPorts) {
-    start({std::nullopt, "123456", std::string(20, 'p'), false, 0, std::nullopt, std::nullopt});
+    ui::StartOptions options;
+    options.recvPort = "123456";
+    options.password = std::string(20, 'p');
+    start(options);
     auto& receive = shown<QLineEdit>(form.txtRecvPort);
     auto& connect = shown<QPushButton>(form.cmdConnect);
     EXPECT_EQ(shown<QLineEdit>(form.txtPassword).text().size(), 20);
@@ -159,7 +162,13 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
                                     "[Positionen]\r\nGrafik X=1200\r\n");
     support::TemporaryFolder::write(folder.file("logo.jpg"), "not a picture");
     const std::string freePort = std::to_string(support::UdpPeer().address().port);
-    start({gameAddress, freePort, std::nullopt, true, 0, "29999", "legacy"});
+    ui::StartOptions options;
+    options.host = gameAddress;
+    options.recvPort = freePort;
+    options.connect = true;
+    options.gamePort = "29999";
+    options.protocol = "legacy";
+    start(options);
     EXPECT_EQ(shown<QSlider>(form.Slider5).value(), 1000);  // clamped to the range
     auto& protocol = shown<QComboBox>(form.cboProtocol);
     EXPECT_EQ(protocol.currentText().toStdString() + (protocol.isEnabled() ? " open" : " fixed"),

@@ -86,16 +86,21 @@ case "$scenario" in
 race)
   start_game --protocol modern --cars 48 --rate 10 --truth --view-every 6 --leave-every 5 \
     --pit-every 4
-  start_program --protocol modern --stamp
+  start_program --protocol modern --draw both --stamp
   expect_in "$work/out.txt" "status: Connected to LFS S3 " 15
   expect_in "$work/out.txt" "overlay text: .*text=V - [0-9][0-9]:[0-9][0-9]:[0-9][0-9][0-9]" 10
   expect_in "$work/out.txt" "overlay picture: show x=.* file=$work/schalten.jpg$" 10
   expect_in "$work/out.txt" "overlay picture: hide x=" 10
+  expect_in "$work/out.txt" "button: id=200 l=[0-9]* t=[0-9]* w=[1-9][0-9]* h=[1-9][0-9]* text=^3V - " 10
+  expect_in "$work/out.txt" "button: id=200 l=[0-9]* t=[0-9]* w=0 h=0 text=^3V - " 10
+  expect_in "$work/out.txt" "button: id=202 .*text=^1SHIFT$" 10
+  expect_in "$work/out.txt" "button: delete id=202$" 10
   expect_in "$work/sim.txt" "^leave " 15
   expect_in "$work/sim.txt" "^view " 15
   sleep 4
   stop_program || fail "the program did not end with 0 on SIGTERM"
   grep -q "^closed" "$work/sim.txt" || fail "no TINY_CLOSE reached the game"
+  grep -q "button: clear$" "$work/out.txt" || fail "the buttons were not cleared on SIGTERM"
   grep -q "^\[Verbindung\]" "$work/rennlupe.ini" || fail "no connection section in the settings"
   compare_gaps
   ;;
@@ -108,7 +113,11 @@ auto)
     else
       expect_in "$work/out.txt" "status: Connected to LFS S2 0.7F" 10
     fi
-    expect_in "$work/out.txt" "overlay text: " 10
+    if [ "$generation" = modern ]; then
+      expect_in "$work/out.txt" "^button: id=200 " 10  # auto draws with the game's buttons
+    else
+      expect_in "$work/out.txt" "overlay text: " 10
+    fi
     stop_program || fail "the program did not end with 0 on SIGTERM ($generation)"
     grep -q "closed" "$work/sim.txt" || fail "no close reached the $generation game"
     kill "$sim_pid"; wait "$sim_pid" 2>/dev/null; sim_pid=""

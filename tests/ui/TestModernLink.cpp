@@ -52,6 +52,10 @@ std::string kindOf(const std::optional<Bytes>& d) {
         return "tiny" + std::to_string((*d)[3]);
     case 4:
         return "small" + std::to_string((*d)[3]);
+    case 42:
+        return "bfn" + std::to_string((*d)[3]);
+    case 45:
+        return "btn" + std::to_string((*d)[4]);
     default:
         return "type" + std::to_string((*d)[1]);
     }
@@ -117,7 +121,7 @@ TEST_F(TodaysMainWindow, TheHandshakeAsksForTheRaceAndKeepsTheLinkAlive) {
         }
     }
     EXPECT_EQ(sent, (std::vector<std::string>{"tiny0 29", "tiny0 59", "tiny0 89", "tiny0 119",
-                                              "tiny2 121"}));
+                                              "bfn1 121", "tiny2 121"}));
     EXPECT_EQ(status(), "No response in 2 minutes.. InSim running?");
     EXPECT_EQ(form.cboProtocol.enabled(), true);
 }
@@ -140,7 +144,7 @@ TEST_F(TodaysMainWindow, AutoFallsBackToTheOldGenerationAndClosesWhatItTried) {
     using Kinds = std::vector<std::string>;
     for (const auto& [answerWith, connectedAs, closing] :
          std::vector<std::tuple<Bytes, std::string, Kinds>>{
-             {todaysVersion("S3", "0.8A", 9), "S3 0.8A", {"tiny2"}},
+             {todaysVersion("S3", "0.8A", 9), "S3 0.8A", {"bfn1", "tiny2"}},
              {support::verPacket("S2", "0.7F"), "S2 0.7F", {"ISC"}}}) {
         choose("auto");
         connect();
@@ -165,6 +169,7 @@ TEST_F(TodaysMainWindow, AutoFallsBackToTheOldGenerationAndClosesWhatItTried) {
 }
 
 TEST_F(TodaysMainWindow, TheShiftPictureFollowsTheGaugesShiftLightOnly) {
+    form.cboDraw.choose("screen");
     connectedToday();
     for (const auto& [flags, dash, show, shown] : std::vector<std::tuple<int, int, int, int>>{
              {0, 1, 1, 1}, {0, 1, 0, 0}, {1, 1, 0, 0}, {0, 0, 1, 0}, {0, 3, 3, 1}}) {
@@ -182,6 +187,7 @@ TEST_F(TodaysMainWindow, TheShiftPictureFollowsTheGaugesShiftLightOnly) {
 // Datagrams of any length, a third with a header whose Size agrees: the link stays up and
 // still follows the game.
 TEST_F(TodaysMainWindow, RandomDatagramsNeverStopTheLink) {
+    form.cboDraw.choose("both");
     connectedToday();
     std::mt19937 random(5);
     for (int i = 0; i < 2000; ++i) {
@@ -205,6 +211,68 @@ TEST_F(TodaysMainWindow, RandomDatagramsNeverStopTheLink) {
     EXPECT_EQ(status(), "Disconnected..");
 }
 
+// The text block and the picture as the game's own buttons, at the sliders' place on a
+// 1920 x 1080 game screen mapped onto its 200 x 200 grid.
+TEST_F(TodaysMainWindow, TheLinesAreTheGamesButtonsSentOnlyWhenTheyChange) {
+    connectedToday();
+    form.Slider1.setValue(960);
+    form.Slider2.setValue(540);
+    form.Slider4.setValue(22);
+    const auto sent = [&](std::string_view text) {
+        form.form1.TextInDX(text);
+        return received();
+    };
+    form.form1.TextInDX("V - 00:01:234\rH - 00:00:567");
+    const auto first = game.receive().value_or(Bytes{});
+    // Size 7 | Type 45 | ReqI 1 | UCID 0 | ClickID 200 | Inst 0 | DARK, LEFT | TypeIn 0 |
+    // L 100 | T 100 | W 19 | H 4 | the text in the slider's nearest colour, yellow
+    Bytes expected{7, 45, 1, 0, 200, 0, 0x60, 0, 100, 100, 19, 4};
+    for (const char c : std::string_view("^3V - 00:01:234\0", 16)) {
+        expected.push_back(static_cast<std::uint8_t>(c));
+    }
+    EXPECT_EQ(first, expected);
+    const auto second = game.receive().value_or(Bytes{});
+    EXPECT_EQ(Bytes(second.begin() + 4, second.begin() + 12),
+              (Bytes{201, 0, 0x60, 0, 100, 104, 19, 4}));
+    EXPECT_TRUE(sent("V - 00:01:234\rH - 00:00:567").empty());
+    form.form1.TextInDX("V - 00:01:240\rH - 00:00:567");  // the text alone: W and H 0
+    const auto update = game.receive().value_or(Bytes{});
+    EXPECT_EQ(Bytes(update.begin() + 4, update.begin() + 12),
+              (Bytes{200, 0, 0x60, 0, 100, 100, 0, 0}));
+    EXPECT_TRUE(game.quiet());
+    form.Slider2.setValue(0);
+    EXPECT_EQ(sent("V - 00:01:240\rH - 00:00:567"), (std::vector<std::string>{"btn200", "btn201"}));
+    EXPECT_EQ(sent("V - 00:01:240"), std::vector<std::string>{"bfn0"});  // H's button deleted
+
+    form.form1.GrafikInDXZeigen("schalten.jpg");
+    EXPECT_EQ(received(), std::vector<std::string>{"btn202"});
+    form.form1.GrafikInDXVerbergen("schalten.jpg");
+    EXPECT_EQ(received(), std::vector<std::string>{"bfn0"});
+
+    // SHIFT+B in the game: nothing until the user asks for the buttons again.
+    answer({2, 42, 0, 2, 0, 0, 0, 0});
+    support::pumpRounds(loop, 20);
+    EXPECT_TRUE(sent("V - 00:02:000\rH - 00:00:100").empty());
+    answer({2, 42, 0, 3, 0, 0, 0, 0});
+    support::pumpRounds(loop, 20);
+    EXPECT_EQ(received(), (std::vector<std::string>{"btn200", "btn201"}));
+    form.cmdConnect.click();
+    EXPECT_EQ(received(), (std::vector<std::string>{"bfn1", "tiny2"}));
+}
+
+TEST_F(TodaysMainWindow, TheOldGenerationNeverSendsAButton) {
+    choose("legacy");
+    connect();
+    tick();
+    answer(support::verPacket("S2", "0.7F"));
+    ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
+    received();
+    form.form1.TextInDX("V - 00:01:234\rH - 00:00:567");
+    form.form1.GrafikInDXZeigen("schalten.jpg");
+    EXPECT_TRUE(received().empty());
+    EXPECT_EQ(overlay.calls.back().rfind("GPPIC_ShowPicturePos -1", 0), 0U);  // on the screen
+}
+
 TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
     const support::TemporaryFolder folder;
     const std::string file = folder.file("rennlupe.ini");
@@ -218,20 +286,33 @@ TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
         return std::make_tuple(std::string(nameOf(v.protocol)), v.gamePort, v.intervalMs);
     };
     EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100));  // no file
-    EXPECT_TRUE(connection.save({Protocol::Modern, 30001, 20}, line, errors));
+    ConnectionSettings::Values stored;
+    stored.protocol = Protocol::Modern;
+    stored.gamePort = 30001;
+    stored.intervalMs = 20;
+    stored.draw = Draw::Both;
+    stored.clickBase = 10;
+    stored.gameScreen = {2560, 1440};
+    EXPECT_TRUE(connection.save(stored, line, errors));
     EXPECT_EQ(values(), std::make_tuple("modern", 30001, 20));
+    const auto back = connection.load(line);
+    EXPECT_EQ(std::tuple(nameOf(back.draw), back.clickBase, back.gameScreen.text()),
+              std::tuple("both", 10, "2560x1440"));
     EXPECT_TRUE(line.messages().empty());
     support::TemporaryFolder::write(
         file,
         "[Positionen]\r\nFarbe=3\r\n[Verbindung]\r\nProtokoll=binary\r\nSpielport=0\r\n"
-        "Intervall=5\r\n");
+        "Intervall=5\r\nZeichnen=everywhere\r\nClickID=238\r\nSpielbildschirm=99x99\r\n");
     EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100));
     EXPECT_EQ(line.messages().back(),
-              "Settings: invalid values corrected (Protokoll, Spielport, Intervall)");
-    EXPECT_TRUE(connection.save({Protocol::Legacy, 29999, 100}, line, errors));
+              "Settings: invalid values corrected (Protokoll, Spielport, Intervall, Zeichnen, "
+              "ClickID, Spielbildschirm)");
+    ConnectionSettings::Values legacy;
+    legacy.protocol = Protocol::Legacy;
+    EXPECT_TRUE(connection.save(legacy, line, errors));
     EXPECT_EQ(support::TemporaryFolder::read(file),
               "[Positionen]\r\nFarbe=3\r\n[Verbindung]\r\nProtokoll=legacy\r\nSpielport=29999\r\n"
-              "Intervall=100\r\n");
+              "Intervall=100\r\nZeichnen=auto\r\nClickID=200\r\nSpielbildschirm=1920x1080\r\n");
 }
 
 }  // namespace
