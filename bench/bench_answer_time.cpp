@@ -1,6 +1,8 @@
 // How long a click on the window waits behind the game's traffic: the stand-in
-// game streams 100 position sets of 24 cars a second while 100 clicks are posted
-// into the window's queue. Prints the median, 95th percentile and slowest answer.
+// game streams 100 position sets a second (24 cars of the old generation, or with
+// --protocol modern 48 of today's, the lines drawn as the game's buttons) while 100
+// clicks are posted into the window's queue. Prints the median, 95th percentile and
+// slowest answer.
 #include "bits/SystemClock.h"
 #include "desktop/Desktop.h"
 #include "desktop/MainWindow.h"
@@ -26,6 +28,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -40,13 +43,16 @@ int main(int argc, char** argv) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     }
     QApplication application(argc, argv);
+    const bool modern = argc > 2 && std::string_view(argv[1]) == "--protocol" &&
+                        std::string_view(argv[2]) == "modern";
+    const std::string generation = modern ? "modern --cars 48" : "legacy --cars 24";
     const std::string sim = INSIM_SIM_PATH;
     const std::string address = support::gameLoopbackAddress();
     std::string freePort;
     support::runCommand(sim + " --bind 0.0.0.0 --free-port", freePort);
     // Long enough for the clicks; closing the pipe then waits for the game's end.
     FILE* game = ::popen(
-        (sim + " --protocol legacy --bind " + address + " --cars 24 --rate 100 --run-for 20")
+        (sim + " --protocol " + generation + " --bind " + address + " --rate 100 --run-for 20")
             .c_str(),
         "r");
     std::array<char, 256> line{};
@@ -74,10 +80,14 @@ int main(int argc, char** argv) {
     options.host = address;
     options.recvPort = freePort.substr(0, freePort.find('\n'));
     options.connect = true;
-    options.protocol = "legacy";
+    options.protocol = modern ? "modern" : "legacy";
     desktop.start(options);
     if (!QTest::qWaitFor(
-            [&form] { return form.cmdStartRaceTracker.caption() == "Racetracker läuft"; }, 10000)) {
+            [&form, modern] {
+                return modern ? form.modern.buttons().linked()
+                              : form.cmdStartRaceTracker.caption() == "Racetracker läuft";
+            },
+            10000)) {
         std::cerr << "no race within 10 s: " << form.StatusBar.PanelText(1) << "\n";
         return 1;
     }
@@ -109,7 +119,8 @@ int main(int argc, char** argv) {
     std::sort(latencies.begin(), latencies.end());
     std::cout << "click answered after (ms): median " << latencies[latencies.size() / 2]
               << ", 95th percentile " << latencies[latencies.size() * 95 / 100] << ", slowest "
-              << latencies.back() << " (" << kClicks << " clicks, 100 sets/s of 24 cars, "
+              << latencies.back() << " (" << kClicks << " clicks, 100 sets/s of "
+              << (modern ? "48 cars of today's game, drawn as its buttons, " : "24 cars, ")
               << nodeUpdates << " node updates of the viewed car meanwhile, on "
               << QGuiApplication::platformName().toStdString() << ")\n";
     window.close();
