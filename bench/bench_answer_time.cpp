@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     status->attach(desktop.form().StatusBar);
     ui::frmMain& form = desktop.form();
     desktop.start({address, freePort.substr(0, freePort.find('\n')), std::nullopt, true, 1000,
-                   std::nullopt, "legacy"});
+                   std::nullopt, "legacy", std::nullopt});
     if (!QTest::qWaitFor(
             [&form] { return form.cmdStartRaceTracker.caption() == "Racetracker läuft"; }, 10000)) {
         std::cerr << "no race within 10 s: " << form.StatusBar.PanelText(1) << "\n";

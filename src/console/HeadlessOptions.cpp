@@ -2,14 +2,15 @@
 
 #include "bits/textToNumber.h"
 #include "ui/Protocol.h"
+#include "ui/TrendColours.h"
 
 namespace rennlupe::console {
 
 std::string_view HeadlessOptions::usage() {
     return "usage: rennlupe [--headless] [--host H] [--game-port N] [--recv-port N] [--password "
            "P]\n"
-           "                [--protocol auto|legacy|modern] [--connect] [--keepalive-ms N]\n"
-           "                [--stamp] [--help]\n"
+           "                [--protocol auto|legacy|modern] [--trend auto|on|off] [--connect]\n"
+           "                [--keepalive-ms N] [--stamp] [--help]\n"
            "  (without --headless the window opens; the options below fill in its boxes)\n"
            "  --headless        run without a window: status, link and overlay lines on stdout\n"
            "  --host H          the game's address (empty: this machine)\n"
@@ -17,6 +18,8 @@ std::string_view HeadlessOptions::usage() {
            "  --recv-port N     the local port for the game's datagrams (default 29998)\n"
            "  --password P      the game's admin password\n"
            "  --protocol P      auto (today's game, else the old one), legacy or modern\n"
+           "  --trend T         gap lines green while they shrink, red while they grow: auto\n"
+           "                    (with today's game), on or off; kept in the settings file\n"
            "  --connect         click Connect once the window has loaded\n"
            "  --keepalive-ms N  interval of the keep-alive timer, default 1000 (a setting for "
            "tests)\n"
@@ -56,6 +59,11 @@ HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
             options.protocol = value();
             if (options.protocol && !ui::protocolNamed(*options.protocol)) {
                 options.error = "--protocol takes auto, legacy or modern";
+            }
+        } else if (arg == "--trend") {
+            options.trend = value();
+            if (options.trend && !ui::trendColoursNamed(*options.trend)) {
+                options.error = "--trend takes auto, on or off";
             }
         } else if (arg == "--keepalive-ms") {
             if (const auto text = value()) {

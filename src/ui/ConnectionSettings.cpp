@@ -49,6 +49,12 @@ ConnectionSettings::Values ConnectionSettings::load(bits::MessageLine& messageLi
     } else {
         note(kIntervalKey);
     }
+    const std::string trend = read(kTrendKey, nameOf(defaults.trend));
+    if (const auto chosen = trendColoursNamed(trend)) {
+        values.trend = *chosen;
+    } else {
+        note(kTrendKey);
+    }
     if (!corrected.empty()) {
         messageLine.show("Settings: invalid values corrected (" + corrected + ")");
     }
@@ -60,7 +66,8 @@ bool ConnectionSettings::save(const Values& values, bits::MessageLine& messageLi
     const std::pair<std::string, std::string> entries[] = {
         {std::string(kProtocolKey), std::string(nameOf(values.protocol))},
         {std::string(kGamePortKey), std::to_string(values.gamePort)},
-        {std::string(kIntervalKey), std::to_string(values.intervalMs)}};
+        {std::string(kIntervalKey), std::to_string(values.intervalMs)},
+        {std::string(kTrendKey), std::string(nameOf(values.trend))}};
     return writeSettings(m_settings, kSection, entries, m_file, messageLine, errors);
 }
 

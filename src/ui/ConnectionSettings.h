@@ -3,6 +3,7 @@
 #include "bits/MessageLine.h"
 #include "settings/modEinstellungenSpeichern.h"
 #include "ui/Protocol.h"
+#include "ui/TrendColours.h"
 
 #include <cstdint>
 #include <ostream>
@@ -12,18 +13,20 @@
 namespace rennlupe::ui {
 
 // The connection's choices in a section of their own: the protocol, the game's InSim port,
-// and how often the game sends the cars' positions.
+// how often the game sends the cars' positions, and whether the gap lines show their trend.
 class ConnectionSettings {
 public:
     static constexpr std::string_view kSection = "Verbindung";
     static constexpr std::string_view kProtocolKey = "Protokoll";
     static constexpr std::string_view kGamePortKey = "Spielport";
     static constexpr std::string_view kIntervalKey = "Intervall";
+    static constexpr std::string_view kTrendKey = "Trendfarben";
 
     struct Values {
         Protocol protocol = Protocol::Auto;
         std::int32_t gamePort = 29999;
         std::int32_t intervalMs = 100;  // the game takes 10 to 8000
+        TrendColours trend = TrendColours::Auto;
     };
 
     explicit ConnectionSettings(settings::modEinstellungenSpeichern& settings,

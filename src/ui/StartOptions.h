@@ -14,6 +14,7 @@ struct StartOptions {
     int keepAliveMs = 1000;
     std::optional<std::string> gamePort;  // whole, as the receive port
     std::optional<std::string> protocol;  // "auto", "legacy" or "modern", checked when parsed
+    std::optional<std::string> trend;     // "auto", "on" or "off", checked when parsed
 };
 
 }  // namespace rennlupe::ui

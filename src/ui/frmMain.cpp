@@ -143,6 +143,7 @@ void frmMain::Load() {
         cboProtocol.choose(nameOf(connection.protocol));
         txtSendPort.setText(std::to_string(connection.gamePort));
         m_intervalMs = connection.intervalMs;
+        m_trend = connection.trend;
         Image1.setPicture(platform::besideExecutable(m_parts.files, kLogo));
     });
 }
@@ -164,6 +165,9 @@ void frmMain::LoadWith(const StartOptions& options) {
     }
     if (options.protocol) {
         cboProtocol.choose(*options.protocol);
+    }
+    if (options.trend) {
+        m_trend = trendColoursNamed(*options.trend).value_or(m_trend);
     }
 }
 
@@ -188,7 +192,7 @@ bool frmMain::Unload() {
     guarded("frmMain_Unload", [this, &saved] {
         saved = m_sliderSettings.save(StatusBar, m_parts.errors);
         const ConnectionSettings::Values connection{chosenProtocol(), portOf(txtSendPort.text()),
-                                                    m_intervalMs};
+                                                    m_intervalMs, m_trend};
         // A file that took no slider is not tried again, so its failure is told once; an
         // empty send-port box keeps what is stored.
         if (saved && connection.gamePort != 0) {
@@ -244,6 +248,7 @@ void frmMain::cmdConnect_Click() {
         m_legacyTried = false;
         modern.begin(static_cast<std::uint16_t>(receivePort), txtPassword.text(),
                      static_cast<std::uint16_t>(m_intervalMs));
+        modern.setTrendColours(m_trend != TrendColours::Off);
         lngClientSocket = InSimSocket.ConnectTo(target, gamePort);
         if (lngClientSocket == 0) {
             StatusBar.show("Could not create client socket!" + socketFailureReason(gamePort));

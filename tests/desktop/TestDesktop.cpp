@@ -131,7 +131,8 @@ TEST_F(DesktopWindow, StartsWithHiddenPartsAndItsSlidersPreviewThePictureAndSetS
 }
 
 TEST_F(DesktopWindow, PortBoxesTakeOnlyDigitsButOptionsStayWholeAndConnectNeedsTwoPorts) {
-    start({std::nullopt, "123456", std::string(20, 'p'), false, 0, std::nullopt, std::nullopt});
+    start({std::nullopt, "123456", std::string(20, 'p'), false, 0, std::nullopt, std::nullopt,
+           std::nullopt});
     auto& receive = shown<QLineEdit>(form.txtRecvPort);
     auto& connect = shown<QPushButton>(form.cmdConnect);
     EXPECT_EQ(shown<QLineEdit>(form.txtPassword).text().size(), 20);
@@ -159,7 +160,7 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
                                     "[Positionen]\r\nGrafik X=1200\r\n");
     support::TemporaryFolder::write(folder.file("logo.jpg"), "not a picture");
     const std::string freePort = std::to_string(support::UdpPeer().address().port);
-    start({gameAddress, freePort, std::nullopt, true, 0, "29999", "legacy"});
+    start({gameAddress, freePort, std::nullopt, true, 0, "29999", "legacy", "off"});
     EXPECT_EQ(shown<QSlider>(form.Slider5).value(), 1000);  // clamped to the range
     auto& protocol = shown<QComboBox>(form.cboProtocol);
     EXPECT_EQ(protocol.currentText().toStdString() + (protocol.isEnabled() ? " open" : " fixed"),
@@ -190,6 +191,7 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
     EXPECT_NE(ini.find("[Verbindung]\r\nProtokoll=legacy\r\nSpielport=29999\r\n"),
               std::string::npos)
         << ini;
+    EXPECT_NE(ini.find("Trendfarben=off\r\n"), std::string::npos) << ini;  // as --trend said
 }
 
 // The main window's bar (one spring panel), then a raised and a borderless
