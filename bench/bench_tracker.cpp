@@ -9,6 +9,7 @@
 #include "insim10/PacketDecoder.h"
 #include "insim10/RaceFeed.h"
 #include "NodeLogScan.h"
+#include "race/GapLines.h"
 #include "support/makePackets.h"
 #include "support/ManualClock.h"
 #include "support/RecordingDispatchHost.h"

@@ -4,6 +4,7 @@
 #include "ui/DrawChoice.h"
 #include "ui/GameScreen.h"
 #include "ui/Protocol.h"
+#include "ui/TrendColours.h"
 
 namespace rennlupe::console {
 
@@ -11,8 +12,8 @@ std::string_view HeadlessOptions::usage() {
     return "usage: rennlupe [--headless] [--host H] [--game-port N] [--recv-port N] [--password "
            "P]\n"
            "                [--protocol auto|legacy|modern] [--draw auto|game|screen|both]\n"
-           "                [--button-base N] [--game-screen WxH] [--connect] [--keepalive-ms N]\n"
-           "                [--stamp] [--help]\n"
+           "                [--button-base N] [--game-screen WxH] [--trend auto|on|off]\n"
+           "                [--connect] [--keepalive-ms N] [--stamp] [--help]\n"
            "  (without --headless the window opens; the options below fill in its boxes)\n"
            "  --headless        run without a window: status, link and overlay lines on stdout\n"
            "  --host H          the game's address (empty: this machine)\n"
@@ -24,6 +25,8 @@ std::string_view HeadlessOptions::usage() {
            "                    auto: buttons with today's game, the screen with the old one\n"
            "  --button-base N   the game buttons' first ClickID, 0 to 237 (default 200)\n"
            "  --game-screen WxH the game's screen, onto which the sliders point (1920x1080)\n"
+           "  --trend T         gap lines green while they shrink, red while they grow: auto\n"
+           "                    (with today's game), on or off; kept in the settings file\n"
            "  --connect         click Connect once the window has loaded\n"
            "  --keepalive-ms N  interval of the keep-alive timer, default 1000 (a setting for "
            "tests)\n"
@@ -81,6 +84,11 @@ HeadlessOptions HeadlessOptions::parse(std::span<const std::string_view> args) {
             options.protocol = value();
             if (options.protocol && !ui::protocolNamed(*options.protocol)) {
                 options.error = "--protocol takes auto, legacy or modern";
+            }
+        } else if (arg == "--trend") {
+            options.trend = value();
+            if (options.trend && !ui::trendColoursNamed(*options.trend)) {
+                options.error = "--trend takes auto, on or off";
             }
         } else if (arg == "--keepalive-ms") {
             if (const auto text = value()) {

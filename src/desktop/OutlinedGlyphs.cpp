@@ -8,9 +8,11 @@
 #include <QPen>
 #include <QRect>
 #include <QStringList>
+#include <QStringView>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace rennlupe::desktop {
@@ -36,10 +38,21 @@ QImage transparentImage(QSize size) {
     return image;
 }
 
+// The colour of a line and where its text begins: the game's codes are not drawn.
+std::pair<QColor, qsizetype> colourOf(const QString& line, const QColor& colour) {
+    if (line.size() >= 2 && line[0] == u'^' && (line[1] == u'1' || line[1] == u'2')) {
+        QColor coded = line[1] == u'1' ? QColor(255, 0, 0) : QColor(0, 255, 0);
+        coded.setAlpha(colour.alpha());
+        return {coded, 2};
+    }
+    return {colour, 0};
+}
+
 }  // namespace
 
-const OutlinedGlyphs::Glyph& OutlinedGlyphs::glyph(QChar character) {
-    if (const auto found = m_glyphs.constFind(character.unicode()); found != m_glyphs.cend()) {
+const OutlinedGlyphs::Glyph& OutlinedGlyphs::glyph(QChar character, const QColor& colour) {
+    const quint64 key = (quint64{colour.rgba()} << 16U) | character.unicode();
+    if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend()) {
         return *found;
     }
     if (m_glyphs.size() >= kMostKept) {
@@ -58,7 +71,7 @@ const OutlinedGlyphs::Glyph& OutlinedGlyphs::glyph(QChar character) {
         made.outline = transparentImage(bounds.size());
         made.fill = transparentImage(bounds.size());
         QColor dark(Qt::black);
-        dark.setAlpha(m_colour.alpha());
+        dark.setAlpha(colour.alpha());
         path.translate(-bounds.topLeft());
         QPainter outlinePainter(&made.outline);
         outlinePainter.setRenderHint(QPainter::Antialiasing);
@@ -67,16 +80,15 @@ const OutlinedGlyphs::Glyph& OutlinedGlyphs::glyph(QChar character) {
         outlinePainter.end();
         QPainter fillPainter(&made.fill);
         fillPainter.setRenderHint(QPainter::Antialiasing);
-        fillPainter.fillPath(path, m_colour);
+        fillPainter.fillPath(path, colour);
     }
-    return *m_glyphs.insert(character.unicode(), made);
+    return *m_glyphs.insert(key, made);
 }
 
 OutlinedGlyphs::Drawn OutlinedGlyphs::draw(const QString& text, QPoint topLeft,
                                            const QColor& colour, int pixelSize) {
-    if (colour != m_colour || pixelSize != m_pixelSize) {
+    if (pixelSize != m_pixelSize) {
         m_glyphs.clear();
-        m_colour = colour;
         m_pixelSize = pixelSize;
     }
     struct Placed {
@@ -89,8 +101,9 @@ OutlinedGlyphs::Drawn OutlinedGlyphs::draw(const QString& text, QPoint topLeft,
     qreal baseline = topLeft.y() + metrics.ascent();
     for (const QString& line : text.split(kLineBreak)) {
         qreal pen = topLeft.x();
-        for (const QChar character : line) {
-            const Glyph& one = glyph(character);
+        const auto [lineColour, start] = colourOf(line, colour);
+        for (const QChar character : QStringView(line).sliced(start)) {
+            const Glyph& one = glyph(character, lineColour);
             if (!one.fill.isNull()) {
                 const QPoint at = QPoint(static_cast<int>(std::lround(pen)),
                                          static_cast<int>(std::lround(baseline))) +

@@ -7,12 +7,17 @@
 
 namespace rennlupe::race {
 
-GapLines::GapLines(const Gaps& gaps) {
-    append("V - ", gaps.ahead);
-    append("\rH - ", gaps.behind);
+GapLines::GapLines(const Gaps& gaps, Trend ahead, Trend behind) {
+    append("V - ", ahead, gaps.ahead);
+    m_text[m_size++] = '\r';
+    append("H - ", behind, gaps.behind);
 }
 
-void GapLines::append(std::string_view prefix, const Gap& gap) {
+void GapLines::append(std::string_view prefix, Trend trend, const Gap& gap) {
+    if (trend != Trend::Steady) {
+        m_text[m_size++] = '^';
+        m_text[m_size++] = trend == Trend::Shrinking ? '2' : '1';
+    }
     char* out = m_text.data() + m_size;
     const std::size_t room = m_text.size() - m_size;
     int written = 0;

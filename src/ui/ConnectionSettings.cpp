@@ -67,6 +67,12 @@ ConnectionSettings::Values ConnectionSettings::load(bits::MessageLine& messageLi
     } else {
         note(kGameScreenKey);
     }
+    const std::string trend = read(kTrendKey, nameOf(defaults.trend));
+    if (const auto chosen = trendColoursNamed(trend)) {
+        values.trend = *chosen;
+    } else {
+        note(kTrendKey);
+    }
     if (!corrected.empty()) {
         messageLine.show("Settings: invalid values corrected (" + corrected + ")");
     }
@@ -81,7 +87,8 @@ bool ConnectionSettings::save(const Values& values, bits::MessageLine& messageLi
         {std::string(kIntervalKey), std::to_string(values.intervalMs)},
         {std::string(kDrawKey), std::string(nameOf(values.draw))},
         {std::string(kClickIdKey), std::to_string(values.clickBase)},
-        {std::string(kGameScreenKey), values.gameScreen.text()}};
+        {std::string(kGameScreenKey), values.gameScreen.text()},
+        {std::string(kTrendKey), std::string(nameOf(values.trend))}};
     return writeSettings(m_settings, kSection, entries, m_file, messageLine, errors);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/DrawChoice.h"
 #include "ui/GameScreen.h"
 #include "ui/Protocol.h"
+#include "ui/TrendColours.h"
 
 #include <cstdint>
 #include <ostream>
@@ -14,7 +15,8 @@
 namespace rennlupe::ui {
 
 // The connection's choices in a section of their own: the protocol, the game's InSim port,
-// how often the game sends the cars' positions, and where and how the lines are drawn.
+// how often the game sends the cars' positions, where and how the lines are drawn, and whether
+// they show their trend.
 class ConnectionSettings {
 public:
     static constexpr std::string_view kSection = "Verbindung";
@@ -24,6 +26,7 @@ public:
     static constexpr std::string_view kDrawKey = "Zeichnen";
     static constexpr std::string_view kClickIdKey = "ClickID";
     static constexpr std::string_view kGameScreenKey = "Spielbildschirm";
+    static constexpr std::string_view kTrendKey = "Trendfarben";
 
     struct Values {
         Protocol protocol = Protocol::Auto;
@@ -32,6 +35,7 @@ public:
         Draw draw = Draw::Auto;
         std::int32_t clickBase = 200;  // the first of the game buttons' ClickIDs, 0 to 237
         GameScreen gameScreen{};
+        TrendColours trend = TrendColours::Auto;
     };
 
     explicit ConnectionSettings(settings::modEinstellungenSpeichern& settings,

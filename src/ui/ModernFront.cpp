@@ -44,6 +44,7 @@ void ModernFront::begin(std::uint16_t receivePort, std::string_view password,
     m_buttons.linkDown();
     m_model.apply(race::FieldCleared{});
     m_model.apply(race::ViewedCar{});
+    m_trend.clear();
     m_product.clear();
     m_version.clear();
     m_inSimVersion = 0;
@@ -154,8 +155,19 @@ void ModernFront::sendTiny(std::uint8_t subType) {
 
 void ModernFront::showGaps() {
     // No viewed car shows nothing; the lines go out only when their text changes.
-    const bool show = m_model.viewed() != nullptr;
-    const race::GapLines lines(m_model.gaps());
+    const race::Car* viewed = m_model.viewed();
+    const bool show = viewed != nullptr;
+    const auto plidOf = [](const race::Car* car) {
+        return car != nullptr ? car->plid : std::uint8_t{0};
+    };
+    const race::Gaps gaps = m_model.gaps();
+    m_trend.record(m_model.now(), plidOf(viewed), show ? plidOf(m_model.ahead(viewed->plid)) : 0,
+                   show ? plidOf(m_model.behind(viewed->plid)) : 0, gaps);
+    using Line = race::GapTrend::Line;
+    const auto trend = [this](Line line) {
+        return m_trendColours ? m_trend.trend(line) : race::Trend::Steady;
+    };
+    const race::GapLines lines(gaps, trend(Line::Ahead), trend(Line::Behind));
     const std::string_view text = show ? lines.text() : std::string_view();
     if (show == m_textShown && text == m_shownText) {
         return;

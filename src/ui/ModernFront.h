@@ -5,6 +5,7 @@
 #include "insim10/PacketDecoder.h"
 #include "net/okSocket.h"
 #include "overlay/Form1.h"
+#include "race/GapTrend.h"
 #include "race/RaceModel.h"
 #include "ui/GameButtonsOverlay.h"
 
@@ -35,6 +36,8 @@ public:
 
     // A new connection: an empty field, nothing shown yet, drop counts from 0.
     void begin(std::uint16_t receivePort, std::string_view password, std::uint16_t intervalMs);
+    // Gap lines that shrink or grow begin with the game's colour codes while this is on.
+    void setTrendColours(bool on) { m_trendColours = on; }
     void sendInit();
     void sendKeepAlive();
     // BFN_CLEAR for our buttons, then TINY_CLOSE.
@@ -63,6 +66,8 @@ private:
     GameButtonsOverlay m_buttons;
     insim10::PacketDecoder m_decoder;
     race::RaceModel m_model;
+    race::GapTrend m_trend;
+    bool m_trendColours = false;
     std::uint16_t m_receivePort = 0;
     std::string m_password;
     std::uint16_t m_interval = 0;

@@ -17,6 +17,7 @@ struct StartOptions {
     std::optional<std::string> draw;        // "auto", "game", "screen" or "both", checked
     std::optional<int> buttonBase;          // the game buttons' first ClickID, 0 to 237
     std::optional<std::string> gameScreen;  // "1920x1080", checked
+    std::optional<std::string> trend;       // "auto", "on" or "off", checked when parsed
 };
 
 }  // namespace rennlupe::ui

@@ -151,6 +151,7 @@ void frmMain::Load() {
                            m_parts.buttonLines};
         modern.buttons().setOptions(m_buttonOptions);
         updateDrawing();
+        m_trend = connection.trend;
         Image1.setPicture(platform::besideExecutable(m_parts.files, kLogo));
     });
 }
@@ -184,6 +185,9 @@ void frmMain::LoadWith(const StartOptions& options) {
         m_buttonOptions.screenHeight = screen->height;
     }
     modern.buttons().setOptions(m_buttonOptions);
+    if (options.trend) {
+        m_trend = trendColoursNamed(*options.trend).value_or(m_trend);
+    }
 }
 
 void frmMain::connectAsAsked(const StartOptions& options) {
@@ -212,7 +216,8 @@ bool frmMain::Unload() {
             m_intervalMs,
             chosenDraw(),
             m_buttonOptions.clickBase,
-            {m_buttonOptions.screenWidth, m_buttonOptions.screenHeight}};
+            {m_buttonOptions.screenWidth, m_buttonOptions.screenHeight},
+            m_trend};
         // A file that took no slider is not tried again, so its failure is told once; an
         // empty send-port box keeps what is stored.
         if (saved && connection.gamePort != 0) {
@@ -268,6 +273,7 @@ void frmMain::cmdConnect_Click() {
         m_legacyTried = false;
         modern.begin(static_cast<std::uint16_t>(receivePort), txtPassword.text(),
                      static_cast<std::uint16_t>(m_intervalMs));
+        modern.setTrendColours(m_trend != TrendColours::Off);
         lngClientSocket = InSimSocket.ConnectTo(target, gamePort);
         if (lngClientSocket == 0) {
             StatusBar.show("Could not create client socket!" + socketFailureReason(gamePort));

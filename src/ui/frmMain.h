@@ -182,6 +182,7 @@ private:
     ConnectionSettings m_connectionSettings;
     std::int32_t m_intervalMs = ConnectionSettings::Values{}.intervalMs;
     GameButtonsOverlay::Options m_buttonOptions;
+    TrendColours m_trend = ConnectionSettings::Values{}.trend;
     // The generation this connection speaks: Auto until the game has answered one of them.
     Protocol m_speaking = Protocol::Auto;
     bool m_legacyTried = false;

@@ -168,6 +168,7 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
     options.connect = true;
     options.gamePort = "29999";
     options.protocol = "legacy";
+    options.trend = "off";
     start(options);
     EXPECT_EQ(shown<QSlider>(form.Slider5).value(), 1000);  // clamped to the range
     auto& protocol = shown<QComboBox>(form.cboProtocol);
@@ -199,6 +200,7 @@ TEST_F(DesktopWindow, StoredSlidersShowAtStartChatGoesOutAndClosingWritesThem) {
     EXPECT_NE(ini.find("[Verbindung]\r\nProtokoll=legacy\r\nSpielport=29999\r\n"),
               std::string::npos)
         << ini;
+    EXPECT_NE(ini.find("Trendfarben=off\r\n"), std::string::npos) << ini;  // as --trend said
 }
 
 // The main window's bar (one spring panel), then a raised and a borderless

@@ -54,12 +54,13 @@ bool isText(QRgb pixel) {
 }
 
 // The smallest rectangle around the text-coloured pixels of `image` within `area`.
-QRect textBox(const QImage& image, const QRect& area = {0, 0, 1 << 14, 1 << 14}) {
+QRect textBox(const QImage& image, const QRect& area = {0, 0, 1 << 14, 1 << 14},
+              bool (*colour)(QRgb) = isText) {
     QRect box;
     const QRect within = area.intersected(image.rect());
     for (int y = within.top(); y <= within.bottom(); ++y) {
         for (int x = within.left(); x <= within.right(); ++x) {
-            box |= isText(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
+            box |= colour(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
         }
     }
     return box;
@@ -172,6 +173,30 @@ TEST(QtOverlay, IsAClickThroughScreenDrawingTextAndPictureAtTheSlidersWithinItsS
         EXPECT_FALSE(window.isVisible()) << name;
     }
     EXPECT_TRUE(rig.line.messages().empty());
+}
+
+// The game's colour codes: "^1" red, "^2" green, else the slider's yellow; the codes unseen,
+// so the three lines of the same text cover the same width (a code would add 15 pixels).
+TEST(QtOverlay, DrawsEachLineInTheColourOfItsCode) {
+    Rig rig;
+    rig.Slider3.setValue(65000);  // 0xFDE8: yellow
+    rig.form.TextInDX("^1V - 1.23\r^2V - 1.23\rV - 1.23");
+    const QImage image = grabbed(rig.library.window());
+    const QRect all(0, 0, 1 << 14, 1 << 14);
+    const QRect red = textBox(image, all, isText);
+    const QRect green = textBox(image, all, [](QRgb p) {
+        return qAlpha(p) > 200 && qGreen(p) > 180 && qRed(p) < 80 && qBlue(p) < 80;
+    });
+    const QRect yellow = textBox(image, all, [](QRgb p) {
+        return qAlpha(p) > 200 && qRed(p) > 180 && qGreen(p) > 180 && qBlue(p) < 80;
+    });
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_GT(green.top(), red.bottom());
+    EXPECT_GT(yellow.top(), green.bottom());
+    for (const QRect& line : {green, yellow}) {  // edges blend into the outline by colour
+        EXPECT_NEAR(line.left(), red.left(), 2);
+        EXPECT_NEAR(line.right(), red.right(), 2);
+    }
 }
 
 // What only a real window system shows, the window's shape and its place in the

@@ -40,7 +40,7 @@ compare_gaps() {
   {
     sed -n 's/^truth: at=\([0-9.]*\) view=\([0-9]*\) V=\([-0-9.]*\) H=\([-0-9.]*\)$/\1 T \3 \4 \2/p' \
       "$work/sim.txt"
-    sed -n 's/^\[\([0-9.]*\)\] overlay text: .* text=V - \([-0-9:]*\)\\rH - \([-0-9:]*\)$/\1 R \2 \3/p' \
+    sed -n 's/^\[\([0-9.]*\)\] overlay text: .* text=\(\^[12]\)\{0,1\}V - \([-0-9:]*\)\\r\(\^[12]\)\{0,1\}H - \([-0-9:]*\)$/\1 R \3 \5/p' \
       "$work/out.txt" | awk "$gap_seconds"' { print $1, $2, secs($3), secs($4) }'
   } | sort -g -k1,1 | awk '
     # Lines wait for the next truth: one shown between two views belongs to neither.

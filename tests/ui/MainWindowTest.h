@@ -19,6 +19,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rennlupe::ui {
@@ -32,8 +33,12 @@ inline std::string idOf(const std::optional<Bytes>& d) {
 // The main window against a stand-in game on 29999 of a loopback address of the test's own.
 class MainWindow : public ::testing::Test {
 protected:
-    MainWindow() {
+    // `settings` is the settings file's text as the window finds it, when it is not empty.
+    explicit MainWindow(std::string_view settings = {}) {
         files.placeExecutable(folder.file("rennlupe"));
+        if (!settings.empty()) {
+            support::TemporaryFolder::write(folder.file("rennlupe.ini"), std::string(settings));
+        }
         form.KeepAlive.setInterval(3600 * 1000);  // the tests tick it themselves
         form.Load();
     }

@@ -1,5 +1,10 @@
 #include "MainWindowTest.h"
 
+#include "insim10/CompCarInfo.h"
+#include "insim10/IsMci.h"
+#include "insim10/IsNpl.h"
+#include "insim10/IsRst.h"
+#include "insim10/IsSta.h"
 #include "support/RecordingMessageLine.h"
 #include "ui/ConnectionSettings.h"
 
@@ -61,8 +66,16 @@ std::string kindOf(const std::optional<Bytes>& d) {
     }
 }
 
+template <typename Packet>
+Bytes packet(const Packet& p) {
+    const auto bytes = p.bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
 class TodaysMainWindow : public MainWindow {
 protected:
+    using MainWindow::MainWindow;
+
     void choose(std::string_view protocol) { ASSERT_TRUE(form.cboProtocol.choose(protocol)); }
     // Ticks the timer once and gives what the game received meanwhile.
     std::vector<std::string> tick() {
@@ -85,6 +98,51 @@ protected:
             support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
         received();
     }
+    // Three cars seen from car 2, a set every 0.1 s: car 1 ahead pulls away at 100 nodes a
+    // second to car 2's 90, car 3 behind closes in at 110. The gap lines after each set.
+    std::vector<std::string> raceSeenFromTheMiddle(int sets) {
+        form.cboDraw.choose("screen");  // where the recording overlay sees the texts
+        insim10::IsRst rst;
+        rst.NumNodes = 2000;
+        rst.Finish = 1999;
+        answer(packet(rst));
+        for (std::uint8_t plid = 1; plid <= 3; ++plid) {
+            insim10::IsNpl npl;
+            npl.PLID = plid;
+            npl.NumP = 3;
+            answer(packet(npl));
+        }
+        insim10::IsSta sta;
+        sta.ViewPLID = 2;
+        answer(packet(sta));
+        std::vector<std::string> texts;
+        for (int i = 0; i < sets; ++i) {
+            clock.advance(0.1);
+            insim10::IsMci mci;
+            mci.NumC = 3;
+            const int progress[] = {1010 + 10 * i, 1000 + 9 * i, 700 + 11 * i};
+            for (std::uint8_t k = 0; k < 3; ++k) {
+                insim10::CompCar& car = mci.Info[k];
+                car.PLID = car.Position = static_cast<std::uint8_t>(k + 1);
+                car.Node = static_cast<std::uint16_t>(progress[k] % 2000);
+                car.Lap = static_cast<std::uint16_t>(progress[k] / 2000);
+                car.Info = k == 0 ? insim10::kCciFirst : k == 2 ? insim10::kCciLast : 0;
+            }
+            answer(mci.bytes());
+            EXPECT_TRUE(support::runUntil(
+                loop, [&] { return form.modern.model().now() == clock.monotonicSeconds(); }));
+            const std::string& call =
+                *std::find_if(overlay.calls.rbegin(), overlay.calls.rend(),
+                              [](const std::string& c) { return c.starts_with("GPML_SetText"); });
+            texts.push_back(
+                call.substr(call.find('[') + 1, call.find("] 0x") - call.find('[') - 1));
+        }
+        return texts;
+    }
+};
+
+struct TrendOffMainWindow : TodaysMainWindow {
+    TrendOffMainWindow() : TodaysMainWindow("[Verbindung]\r\nTrendfarben=off\r\n") {}
 };
 
 TEST_F(TodaysMainWindow, TheHandshakeAsksForTheRaceAndKeepsTheLinkAlive) {
@@ -273,6 +331,26 @@ TEST_F(TodaysMainWindow, TheOldGenerationNeverSendsAButton) {
     EXPECT_EQ(overlay.calls.back().rfind("GPPIC_ShowPicturePos -1", 0), 0U);  // on the screen
 }
 
+// After set i, V is 0.1 + 0.01 i s (known from i = 2), H (300 - 2 i) / 90 s (from i = 28).
+TEST_F(TodaysMainWindow, AGapThatGrowsShowsRedAndOneThatShrinksGreenAfterTenSeconds) {
+    connectedToday();
+    const std::vector<std::string> texts = raceSeenFromTheMiddle(140);
+    for (std::size_t i = 0; i < 100; ++i) {
+        ASSERT_EQ(texts[i].find('^'), std::string::npos) << i << " " << texts[i];
+    }
+    EXPECT_EQ(texts[120], "^1V - 00:01:300\rH - 00:00:667");
+    EXPECT_EQ(texts[139], "^1V - 00:01:490\r^2H - 00:00:244");
+}
+
+TEST_F(TrendOffMainWindow, TheSettingsFileTurnsTheColoursOff) {
+    connectedToday();
+    const std::vector<std::string> texts = raceSeenFromTheMiddle(140);
+    EXPECT_EQ(texts[139], "V - 00:01:490\rH - 00:00:244");
+    for (const std::string& text : texts) {
+        ASSERT_EQ(text.find('^'), std::string::npos) << text;
+    }
+}
+
 TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
     const support::TemporaryFolder folder;
     const std::string file = folder.file("rennlupe.ini");
@@ -283,9 +361,10 @@ TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
     ConnectionSettings connection(settings, file);
     const auto values = [&] {
         const auto v = connection.load(line);
-        return std::make_tuple(std::string(nameOf(v.protocol)), v.gamePort, v.intervalMs);
+        return std::make_tuple(std::string(nameOf(v.protocol)), v.gamePort, v.intervalMs,
+                               std::string(nameOf(v.trend)));
     };
-    EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100));  // no file
+    EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100, "auto"));  // no file
     ConnectionSettings::Values stored;
     stored.protocol = Protocol::Modern;
     stored.gamePort = 30001;
@@ -293,8 +372,9 @@ TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
     stored.draw = Draw::Both;
     stored.clickBase = 10;
     stored.gameScreen = {2560, 1440};
+    stored.trend = TrendColours::Off;
     EXPECT_TRUE(connection.save(stored, line, errors));
-    EXPECT_EQ(values(), std::make_tuple("modern", 30001, 20));
+    EXPECT_EQ(values(), std::make_tuple("modern", 30001, 20, "off"));
     const auto back = connection.load(line);
     EXPECT_EQ(std::tuple(nameOf(back.draw), back.clickBase, back.gameScreen.text()),
               std::tuple("both", 10, "2560x1440"));
@@ -302,17 +382,20 @@ TEST(ConnectionSettingsFile, ReadsTheSectionAndCorrectsWhatItCannotRead) {
     support::TemporaryFolder::write(
         file,
         "[Positionen]\r\nFarbe=3\r\n[Verbindung]\r\nProtokoll=binary\r\nSpielport=0\r\n"
-        "Intervall=5\r\nZeichnen=everywhere\r\nClickID=238\r\nSpielbildschirm=99x99\r\n");
-    EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100));
+        "Intervall=5\r\nZeichnen=everywhere\r\nClickID=238\r\nSpielbildschirm=99x99\r\n"
+        "Trendfarben=an\r\n");
+    EXPECT_EQ(values(), std::make_tuple("auto", 29999, 100, "auto"));
     EXPECT_EQ(line.messages().back(),
               "Settings: invalid values corrected (Protokoll, Spielport, Intervall, Zeichnen, "
-              "ClickID, Spielbildschirm)");
+              "ClickID, Spielbildschirm, Trendfarben)");
     ConnectionSettings::Values legacy;
     legacy.protocol = Protocol::Legacy;
+    legacy.trend = TrendColours::On;
     EXPECT_TRUE(connection.save(legacy, line, errors));
     EXPECT_EQ(support::TemporaryFolder::read(file),
               "[Positionen]\r\nFarbe=3\r\n[Verbindung]\r\nProtokoll=legacy\r\nSpielport=29999\r\n"
-              "Intervall=100\r\nZeichnen=auto\r\nClickID=200\r\nSpielbildschirm=1920x1080\r\n");
+              "Intervall=100\r\nZeichnen=auto\r\nClickID=200\r\nSpielbildschirm=1920x1080\r\n"
+              "Trendfarben=on\r\n");
 }
 
 }  // namespace
