@@ -11,11 +11,13 @@
 #include "insim10/IsTiny.h"
 #include "insim10/SmallTypes.h"
 #include "insim10/TinyTypes.h"
+#include "ui/GameButtonsOverlay.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -48,5 +50,19 @@ int main() {
                        "V - 00:01:234"}
                      .bytes());
     print("BFN", IsBfn{0, kBfnDelBtn, 0, 12, 20, 0}.bytes());
+    // The first gap line as the game's buttons draw it: the text at 960, 540 of the game's
+    // 1920 x 1080 screen, 22 pixels tall, in the sliders' default yellow.
+    std::vector<std::uint8_t> drawn;
+    rennlupe::ui::GameButtonsOverlay buttons([&drawn](std::span<const std::uint8_t> packet) {
+        if (drawn.empty()) {
+            drawn.assign(packet.begin(), packet.end());
+        }
+    });
+    buttons.GPML_SetTextMultilineData(960, 540, "V - 00:01:234\rH - 00:00:567",
+                                      static_cast<std::int32_t>(0xFFE8FD00U), 0, 22, -1, 300, 400,
+                                      1);
+    buttons.linkUp();
+    buttons.GPML_ShowText(-1);
+    print("BTN_DRAWN", drawn);
     return 0;
 }

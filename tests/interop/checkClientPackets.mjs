@@ -56,6 +56,14 @@ const expected = {
       ClickID: 12, ClickMax: 20, Inst: 0,
     },
   },
+  BTN_DRAWN: {
+    Class: IS_BTN,
+    fields: {
+      Size: 28, Type: PacketType.ISP_BTN, ReqI: 1, UCID: 0, ClickID: 200, Inst: 0,
+      BStyle: ButtonStyle.ISB_DARK | ButtonStyle.ISB_LEFT, TypeIn: 0, L: 100, T: 100, W: 19, H: 4,
+      Text: '^3V - 00:01:234',
+    },
+  },
 };
 
 const printed = new Map(
