@@ -35,6 +35,14 @@ QPointF worldPoint(double progress) {
     return {car.X / 65536.0, car.Y / 65536.0};
 }
 
+// ^0 to ^8 as 0 to 8, ColourRun::kStyleColour as the style's own colour.
+QColor textColour(int code, std::uint8_t style) {
+    if (code >= 0 && code < static_cast<int>(kCodeColours.size())) {
+        return kCodeColours.at(static_cast<std::size_t>(code));
+    }
+    return kStyleColours.at(style & 7U);
+}
+
 }  // namespace
 
 ScreenWindow::ScreenWindow(const ButtonBoard& board, const ModernRaceSimulation& race,
@@ -42,13 +50,6 @@ ScreenWindow::ScreenWindow(const ButtonBoard& board, const ModernRaceSimulation&
     : m_board(board), m_race(race), m_shiftB(std::move(shiftB)) {
     setWindowTitle(QStringLiteral("insim-sim screen"));
     setFocusPolicy(Qt::StrongFocus);
-}
-
-QColor ScreenWindow::textColour(int code, std::uint8_t style) {
-    if (code >= 0 && code < static_cast<int>(kCodeColours.size())) {
-        return kCodeColours.at(static_cast<std::size_t>(code));
-    }
-    return kStyleColours.at(style & 7U);
 }
 
 void ScreenWindow::paintEvent(QPaintEvent* /*event*/) {

@@ -3,7 +3,6 @@
 #include "insim-sim/ButtonBoard.h"
 #include "insim-sim/ModernRaceSimulation.h"
 
-#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -16,9 +15,6 @@ class ScreenWindow final : public QWidget {
 public:
     ScreenWindow(const ButtonBoard& board, const ModernRaceSimulation& race,
                  std::function<void()> shiftB);
-
-    // ^0 to ^8 as 0 to 8, ColourRun::kStyleColour as the style's own colour.
-    static QColor textColour(int code, std::uint8_t style);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
