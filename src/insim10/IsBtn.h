@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,8 @@ struct IsBtn {
     // The text padded with at least one 0 to a multiple of 4, at most 240 bytes, where a
     // 240-byte text has no 0. Throws bits::InvalidArgument for ReqI 0 or ClickID above 239.
     std::vector<std::uint8_t> bytes() const;
+    // Text up to its first 0; nothing unless 12 + a multiple of 4 up to 252 bytes.
+    static std::optional<IsBtn> read(std::span<const std::uint8_t> packet);
 };
 
 }  // namespace rennlupe::insim10

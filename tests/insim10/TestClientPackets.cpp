@@ -1,5 +1,7 @@
 #include "bits/InvalidArgument.h"
+#include "insim10/ButtonFunctions.h"
 #include "insim10/ButtonStyle.h"
+#include "insim10/IsBfn.h"
 #include "insim10/IsBtn.h"
 #include "insim10/IsiFlags.h"
 #include "insim10/IsIsi.h"
@@ -118,6 +120,36 @@ TEST(ClientPackets, ReadBackWhatTheyWrite) {
     const IsBfn& back = std::get<IsBfn>(*bfn);
     EXPECT_EQ(std::tuple(back.ReqI, back.SubT, back.UCID, back.ClickID, back.ClickMax, back.Inst),
               std::tuple(4, 0, 255, 10, 20, 0x80));
+}
+
+// The stand-in game reads what the program writes: every field, the text up to its 0.
+TEST(ClientPackets, ReadButtonsAsTheGameDoes) {
+    for (const std::size_t length : {0U, 3U, 4U, 239U, 240U}) {
+        const std::string text = "^1" + std::string(length - std::min<std::size_t>(length, 2), 'x');
+        const IsBtn sent{7,  255, 239, 0x80, kIsbDark | 1,          3,
+                         90, 30,  200, 6,    text.substr(0, length)};
+        const auto back = IsBtn::read(sent.bytes());
+        ASSERT_TRUE(back) << length;
+        EXPECT_EQ(std::tuple(back->ReqI, back->UCID, back->ClickID, back->Inst, back->BStyle,
+                             back->TypeIn, back->L, back->T, back->W, back->H, back->Text),
+                  std::tuple(7, 255, 239, 0x80, kIsbDark | 1, 3, 90, 30, 200, 6, sent.Text));
+    }
+    Bytes caption = IsBtn{1, 0, 2, 0, 0, 5, 1, 2, 3, 4, "abc"}.bytes();
+    caption[12] = 0;  // a typing button's caption starts with 0: no text shown
+    EXPECT_EQ(IsBtn::read(caption)->Text, "");
+    for (const std::size_t size : {0U, 8U, 14U, 256U}) {
+        EXPECT_FALSE(IsBtn::read(Bytes(size, 1))) << size;
+    }
+}
+
+// The game tells the program of the user's SHIFT+B with IS_BFN.
+TEST(ClientPackets, ReadTheUsersButtonFunctions) {
+    for (const std::uint8_t subT : {kBfnUserClear, kBfnRequest}) {
+        const auto back = IsBfn::read(IsBfn{0, subT, 0, 0, 0, 0}.bytes());
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->SubT, subT);
+    }
+    EXPECT_FALSE(IsBfn::read(Bytes(12, 0)));
 }
 
 }  // namespace

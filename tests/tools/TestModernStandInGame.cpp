@@ -1,7 +1,11 @@
 #include "insim-sim/ModernStandInGame.h"
 
+#include "insim10/ButtonFunctions.h"
+#include "insim10/ButtonStyle.h"
 #include "insim10/CompCarInfo.h"
 #include "insim10/GameText.h"
+#include "insim10/IsBfn.h"
+#include "insim10/IsBtn.h"
 #include "insim10/IsiFlags.h"
 #include "insim10/IsIsi.h"
 #include "insim10/IsMst.h"
@@ -240,6 +244,61 @@ TEST_F(ModernStandInGameTest, SilentAfterSendsNothingMore) {
     send(IsTiny{3, kTinySst});
     settle();
     EXPECT_TRUE(m_received.empty());
+}
+
+// What the program's buttons do to the board, line by line; colour codes are not printed.
+TEST_F(ModernStandInGameTest, KeepsTheButtonsItIsSent) {
+    start({});
+    handshake(0);
+    send(IsBtn{1, 0, 10, 0, kIsbDark | kIsbLeft, 0, 90, 30, 30, 6, "^1V - 00:01:234"});
+    send(IsBtn{1, 0, 11, 0, kIsbDark, 0, 90, 36, 30, 6, encodeGameText("H - Łódź")});
+    send(IsBtn{1, 0, 10, 0, 0, 0, 0, 0, 0, 0, "^2V - 00:01:300"});
+    send(IsBtn{1, 0, 12, 0, 0, 0, 0, 0, 0, 0, "unknown"});
+    send(IsBfn{0, kBfnDelBtn, 0, 11, 0, 0});
+    send(IsBtn{1, 0, 30, 0, kIsbLight, 0, 0, 0, 200, 200, ""});
+    send(IsBtn{1, 0, 31, 0, kIsbLight, 0, 0, 0, 20, 20, ""});
+    send(IsBfn{0, kBfnDelBtn, 0, 29, 40, 0});
+    send(IsBfn{0, kBfnClear, 0, 0, 0, 0});
+    ASSERT_TRUE(runUntil([&] { return printed("buttons cleared"); })) << m_out.str();
+    const std::string lines = m_out.str();
+    EXPECT_NE(lines.find("button: id=10 l=90 t=30 w=30 h=6 style=96 text=V - 00:01:234\n"
+                         "button: id=11 l=90 t=36 w=30 h=6 style=32 text=H - Łódź\n"
+                         "button text: id=10 text=V - 00:01:300\n"
+                         "button: delete id=11\n"
+                         "button: id=30 l=0 t=0 w=200 h=200 style=16 text=\n"
+                         "button: id=31 l=0 t=0 w=20 h=20 style=16 text=\n"
+                         "button: delete id=30\nbutton: delete id=31\nbuttons cleared\n"),
+              std::string::npos)
+        << lines;
+    EXPECT_FALSE(m_game->board().at(10));
+}
+
+// SHIFT+B: the program is told, and what it sends meanwhile is not shown.
+TEST_F(ModernStandInGameTest, ShiftBClearsHidesThenAsksBack) {
+    start({});
+    handshake(0);
+    send(IsBtn{1, 0, 3, 0, kIsbDark, 0, 90, 30, 30, 6, "V"});
+    ASSERT_TRUE(runUntil([&] { return printed("button: id=3"); })) << m_out.str();
+    m_game->pressShiftB();
+    EXPECT_FALSE(m_game->board().at(3));
+    send(IsBtn{1, 0, 3, 0, kIsbDark, 0, 90, 30, 30, 6, "V"});
+    ASSERT_TRUE(runUntil([&] { return printed("button hidden: id=3"); })) << m_out.str();
+    m_game->pressShiftB();
+    ASSERT_TRUE(await<IsBfn>(2)) << m_out.str();
+    const auto functions = all<IsBfn>();
+    EXPECT_EQ(std::tuple(functions[0].SubT, functions[1].SubT),
+              std::tuple(kBfnUserClear, kBfnRequest));
+    EXPECT_TRUE(printed("user cleared buttons\nbutton hidden: id=3\nuser asked for buttons\n"))
+        << m_out.str();
+}
+
+TEST_F(ModernStandInGameTest, ShiftBEveryPressesItOnATimer) {
+    start({.shiftBEvery = 0.05});
+    handshake(0);
+    ASSERT_TRUE(await<IsBfn>(3)) << m_out.str();
+    const auto functions = all<IsBfn>();
+    EXPECT_EQ(std::tuple(functions[0].SubT, functions[1].SubT, functions[2].SubT),
+              std::tuple(kBfnUserClear, kBfnRequest, kBfnUserClear));
 }
 
 }  // namespace

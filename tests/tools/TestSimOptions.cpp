@@ -44,6 +44,14 @@ TEST(SimOptions, EveryOptionReachesItsField) {
     ASSERT_TRUE(modern) << error;
     EXPECT_EQ(std::tie(modern->protocol, modern->cars, modern->insimVersion, modern->truth),
               std::make_tuple(SimOptions::Protocol::Modern, 48, 10, false));
+    const auto screen =
+        parseSimOptions(std::vector<std::string_view>{"--screen", "--screen-size", "1280x720",
+                                                      "--shift-b-every", "2"},
+                        error);
+    ASSERT_TRUE(screen) << error;
+    EXPECT_EQ(
+        std::tie(screen->screen, screen->screenWidth, screen->screenHeight, screen->shiftBEvery),
+        std::make_tuple(true, 1280, 720, 2.0));
 }
 
 // Bad options end the tool with 2 and say why; a bounded run ends with 0.
@@ -63,6 +71,9 @@ TEST(SimOptions, TheToolAnswersHelpBadOptionsAndABoundedRun) {
              {"--password 'seventeen chars..'", 2, "--password"},
              {"--port", 2, "--port needs a value"},
              {"--fast 1", 2, "unknown option --fast"},
+             {"--screen-size 960", 2, "--screen-size: '960' is not a size WxH"},
+             {"--screen-size 199x540", 2, "--screen-size: '199x540' is not a size WxH"},
+             {"--protocol legacy --shift-b-every 1", 2, "--screen and --shift-b-every: the legacy"},
              {"extra", 2, "unknown option extra"},
              {"--bind 10.255.255.1 --free-port", 1, "no free UDP port"}}) {
         const auto [code, output] = runTool(options);

@@ -1,6 +1,9 @@
 #include "insim-sim/ModernStandInGame.h"
 
+#include "insim10/ButtonFunctions.h"
 #include "insim10/GameText.h"
+#include "insim10/IsBfn.h"
+#include "insim10/IsBtn.h"
 #include "insim10/IsiFlags.h"
 #include "insim10/IsIsi.h"
 #include "insim10/IsMst.h"
@@ -81,7 +84,64 @@ void ModernStandInGame::handle(std::span<const std::uint8_t> packet, platform::S
     } else if ((type == insim10::IsMst::kType && packet.size() == insim10::IsMst::kSize) ||
                (type == insim10::IsMsx::kType && packet.size() == insim10::IsMsx::kSize)) {
         say("message: " + insim10::decodeGameText(packet.subspan(4)));
+    } else if (type == insim10::IsBtn::kType) {
+        handleButton(packet);
+    } else if (type == insim10::IsBfn::kType) {
+        handleButtonFunction(packet);
     }
+}
+
+void ModernStandInGame::handleButton(std::span<const std::uint8_t> packet) {
+    const auto button = insim10::IsBtn::read(packet);
+    if (!button) {
+        return;
+    }
+    const std::string id = "id=" + std::to_string(button->ClickID);
+    const auto bytes =
+        std::span(reinterpret_cast<const std::uint8_t*>(button->Text.data()), button->Text.size());
+    const std::string text = " text=" + insim10::decodeGameText(bytes);
+    switch (m_board.place(*button)) {
+    case ButtonBoard::Placed::New: {
+        std::array<char, 64> place{};
+        std::snprintf(place.data(), place.size(), " l=%u t=%u w=%u h=%u style=%u",
+                      unsigned{button->L}, unsigned{button->T}, unsigned{button->W},
+                      unsigned{button->H}, unsigned{button->BStyle});
+        say("button: " + id + place.data() + text);
+        break;
+    }
+    case ButtonBoard::Placed::Text:
+        say("button text: " + id + text);
+        break;
+    case ButtonBoard::Placed::Hidden:
+        say("button hidden: " + id);
+        return;
+    case ButtonBoard::Placed::Ignored:
+        return;
+    }
+    m_changed();
+}
+
+void ModernStandInGame::handleButtonFunction(std::span<const std::uint8_t> packet) {
+    const auto function = insim10::IsBfn::read(packet);
+    if (!function) {
+        return;
+    }
+    if (function->SubT == insim10::kBfnDelBtn) {
+        for (const std::uint8_t id : m_board.remove(function->ClickID, function->ClickMax)) {
+            say("button: delete id=" + std::to_string(id));
+        }
+    } else if (function->SubT == insim10::kBfnClear) {
+        m_board.clear();
+        say("buttons cleared");
+    }
+    m_changed();
+}
+
+void ModernStandInGame::pressShiftB() {
+    const std::uint8_t subT = m_board.shiftB();
+    send(insim10::IsBfn{0, subT, 0, 0, 0, 0}.bytes());
+    say(subT == insim10::kBfnUserClear ? "user cleared buttons" : "user asked for buttons");
+    m_changed();
 }
 
 void ModernStandInGame::handleTiny(std::uint8_t reqI, std::uint8_t subT) {
@@ -169,6 +229,7 @@ void ModernStandInGame::linkUp(std::span<const std::uint8_t> packet, platform::S
             say("leave " + std::to_string(*plid));
         }
     });
+    every(m_options.shiftBEvery, [this] { pressShiftB(); });
     every(m_options.viewEvery, [this] {
         if (const auto plid = m_race.moveView()) {
             send(m_race.state(0).bytes());
@@ -183,6 +244,8 @@ void ModernStandInGame::linkDown() {
     m_positions = false;
     m_gauges = false;
     m_silent = false;
+    m_board.clear();  // the game deletes a program's buttons with its link
+    m_changed();
 }
 
 void ModernStandInGame::startRace() {
@@ -209,6 +272,7 @@ void ModernStandInGame::step() {
             say("truth: " + m_race.truth(moment));
         }
     }
+    m_changed();
     if (m_gauges) {
         const auto elapsed = std::chrono::steady_clock::now() - m_started;
         send(m_race

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "insim-sim/ButtonBoard.h"
 #include "insim-sim/GameSocket.h"
 #include "insim-sim/ModernRaceSimulation.h"
 #include "insim-sim/SimOptions.h"
@@ -8,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <random>
@@ -29,9 +31,17 @@ public:
 
     bool open();
     platform::SocketAddress local() const { return m_socket.local(); }
+    const ButtonBoard& board() const { return m_board; }
+    const ModernRaceSimulation& race() const { return m_race; }
+    // The user's SHIFT+B: the board cleared or asked back, the program told.
+    void pressShiftB();
+    // Called after each step of the race and each change of the board.
+    void onChange(std::function<void()> changed) { m_changed = std::move(changed); }
 
 private:
     void handle(std::span<const std::uint8_t> packet, platform::SocketAddress from);
+    void handleButton(std::span<const std::uint8_t> packet);
+    void handleButtonFunction(std::span<const std::uint8_t> packet);
     void handleTiny(std::uint8_t reqI, std::uint8_t subT);
     void linkUp(std::span<const std::uint8_t> packet, platform::SocketAddress from);
     void linkDown();
@@ -47,6 +57,8 @@ private:
     SimOptions m_options;
     GameSocket m_socket;
     ModernRaceSimulation m_race;
+    ButtonBoard m_board;
+    std::function<void()> m_changed = [] {};
     std::mt19937 m_random;
     std::optional<platform::SocketAddress> m_peer;
     bool m_positions = false;  // the IS_ISI asked for MCI

@@ -26,7 +26,11 @@ struct SimOptions {
     std::optional<double> pitEvery{};
     std::optional<double> leaveEvery{};
     std::optional<double> viewEvery{};
+    std::optional<double> shiftBEvery{};
     bool truth = false;
+    bool screen = false;  // a window that stands in for the game's picture
+    int screenWidth = 960;
+    int screenHeight = 540;
     double keepAliveEvery = 30.0;  // not an option: tests shorten it
     bool freePort = false;         // only print a port for the program to receive on
     bool help = false;

@@ -3,6 +3,9 @@
 #include "insim-sim/parseSimOptions.h"
 #include "insim-sim/StandInGame.h"
 #include "platform/eventloop/PollLoop.h"
+#ifdef RENNLUPE_SIM_SCREEN
+#include "insim-sim/screen/runScreen.h"
+#endif
 
 #include <chrono>
 #include <cmath>
@@ -37,6 +40,14 @@ int main(int argc, char** argv) {
         }
         std::cout << *port << std::endl;
         return 0;
+    }
+    if (options->screen) {
+#ifdef RENNLUPE_SIM_SCREEN
+        return tools::runScreen(*options, std::cout, std::cerr);
+#else
+        std::cerr << "insim-sim: --screen needs a build with RENNLUPE_GUI ON; this one has no Qt\n";
+        return 2;
+#endif
     }
     platform::PollLoop loop;
     std::optional<tools::StandInGame> legacy;

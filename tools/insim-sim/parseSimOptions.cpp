@@ -30,13 +30,25 @@ constexpr std::string_view kUsage =
     "  --view-every S       the view moves to another car every S seconds\n"
     "  --truth              after each position set print the viewed car's true gaps:\n"
     "                       truth: at=T view=P V=S H=S (T steady clock, '-' undefined)\n"
+    "  --shift-b-every S    the user presses SHIFT+B every S seconds: buttons cleared\n"
+    "                       (BFN_USER_CLEAR sent), then asked back (BFN_REQUEST sent)\n"
+    "  --screen             show the buttons and the cars in a window (Qt builds only);\n"
+    "                       SHIFT+B there acts as above\n"
+    "  --screen-size WxH    the window's size, 200x150 to 3840x2160 (default 960x540)\n"
     "  --free-port          print a free UDP port of the bind address, then end\n"
-    "  --help               show this text\n";
+    "  --help               show this text\n"
+    "lines about buttons (text without its colour codes):\n"
+    "  button: id=N l=L t=T w=W h=H style=S text=TEXT    placed or replaced\n"
+    "  button text: id=N text=TEXT                       text-only update\n"
+    "  button: delete id=N | buttons cleared             IS_BFN from the program\n"
+    "  button hidden: id=N                               sent while the user cleared them\n"
+    "  user cleared buttons | user asked for buttons     SHIFT+B\n";
 
-constexpr std::array<std::string_view, 16> kValueOptions = {
-    "--bind",          "--port",      "--cars",        "--rate",      "--laps",    "--silent-after",
-    "--restart-every", "--drop",      "--password",    "--seed",      "--run-for", "--protocol",
-    "--insim-version", "--pit-every", "--leave-every", "--view-every"};
+constexpr std::array<std::string_view, 18> kValueOptions = {
+    "--bind",         "--port",          "--cars",          "--rate",      "--laps",
+    "--silent-after", "--restart-every", "--drop",          "--password",  "--seed",
+    "--run-for",      "--protocol",      "--insim-version", "--pit-every", "--leave-every",
+    "--view-every",   "--shift-b-every", "--screen-size"};
 constexpr int kLegacyCars = 24;
 
 // Values as from_chars reads them: a "-" is taken, a "+" and blanks are not.
@@ -59,8 +71,10 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
             options.help = true;
             continue;
         }
-        if (name == "--free-port" || name == "--truth") {
-            (name == "--truth" ? options.truth : options.freePort) = true;
+        if (name == "--free-port" || name == "--truth" || name == "--screen") {
+            (name == "--truth"    ? options.truth
+             : name == "--screen" ? options.screen
+                                  : options.freePort) = true;
             continue;
         }
         if (std::find(kValueOptions.begin(), kValueOptions.end(), name) == kValueOptions.end()) {
@@ -127,7 +141,19 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
              : name == "--pit-every"     ? options.pitEvery
              : name == "--leave-every"   ? options.leaveEvery
              : name == "--view-every"    ? options.viewEvery
+             : name == "--shift-b-every" ? options.shiftBEvery
                                          : options.runFor) = *number;
+        } else if (name == "--screen-size") {
+            const std::size_t x = value.find('x');
+            const auto width = wholeIn(value.substr(0, x), 200, 3840);
+            const auto height = x == std::string_view::npos
+                                    ? std::nullopt
+                                    : wholeIn(value.substr(x + 1), 150, 2160);
+            if (!width || !height) {
+                return bad("a size WxH from 200x150 to 3840x2160");
+            }
+            options.screenWidth = static_cast<int>(*width);
+            options.screenHeight = static_cast<int>(*height);
         } else if (name == "--drop") {
             const std::optional<double> number = decimalIn(value, 0.0, 1.0);
             if (!number) {
@@ -149,6 +175,11 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
     }
     if (options.protocol == SimOptions::Protocol::Legacy && options.cars > kLegacyCars) {
         error = "--cars: the legacy game has at most 24 cars";
+        return std::nullopt;
+    }
+    if (options.protocol == SimOptions::Protocol::Legacy &&
+        (options.screen || options.shiftBEvery)) {
+        error = "--screen and --shift-b-every: the legacy game has no buttons";
         return std::nullopt;
     }
     return options;
