@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end with today's protocol: the headless program against the stand-in game.
-# usage: e2e-today.sh RENNLUPE INSIM_SIM SCENARIO   (race | auto | silence)
+# usage: e2e-today.sh RENNLUPE INSIM_SIM SCENARIO   (race | auto | buttons | silence)
 set -u
 program=$1
 sim=$2
@@ -123,6 +123,23 @@ auto)
     kill "$sim_pid"; wait "$sim_pid" 2>/dev/null; sim_pid=""
     rm -f "$work/out.txt"
   done
+  ;;
+buttons)
+  # SHIFT+B in the game every 2 s: nothing is sent while cleared, all again when asked.
+  start_game --protocol modern --cars 6 --rate 20 --shift-b-every 2
+  start_program --protocol modern --draw game
+  expect_in "$work/sim.txt" "^button: id=200 " 10
+  expect_in "$work/sim.txt" "^user asked for buttons" 10
+  sleep 0.5
+  stop_program || fail "the program did not end with 0 on SIGTERM"
+  ! grep -q "^button hidden:" "$work/sim.txt" || fail "buttons were sent while the user had cleared them"
+  asked=$(grep -n "^user asked for buttons" "$work/sim.txt" | head -1 | cut -d: -f1)
+  again=$(grep -n "^button: id=200 " "$work/sim.txt" | tail -1 | cut -d: -f1)
+  [ "$again" -gt "$asked" ] || fail "the buttons were not sent again when asked for"
+  cleared=$(grep -n "^buttons cleared" "$work/sim.txt" | tail -1 | cut -d: -f1)
+  closed=$(grep -n "^closed" "$work/sim.txt" | tail -1 | cut -d: -f1)
+  [ -n "$cleared" ] && [ -n "$closed" ] && [ "$cleared" -lt "$closed" ] ||
+    fail "no BFN_CLEAR before TINY_CLOSE"
   ;;
 silence)
   start_game --protocol modern --cars 6 --rate 20 --silent-after 1
