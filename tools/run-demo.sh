@@ -25,15 +25,18 @@ sim=build/dev/tools/insim-sim/insim-sim
 game=127.0.0.1
 recv_port=$("$sim" --bind 0.0.0.0 --free-port)
 sim_log=$(mktemp)
-"$sim" --protocol modern --bind "$game" --cars 16 --rate 10 > "$sim_log" &
+# With a display the stand-in game shows its screen too: the gap lines as the game's buttons.
+screen=()
+[ ${#front_end[@]} -eq 0 ] && screen=(--screen)
+"$sim" --protocol modern "${screen[@]}" --bind "$game" --cars 16 --rate 10 > "$sim_log" &
 sim_pid=$!
 # The program's first try must find the game listening, even on a busy machine.
 for ((i = 0; i < 200; i++)); do
   grep -q listening "$sim_log" && break
   sleep 0.05
 done
-build/dev/app/rennlupe "${front_end[@]}" --protocol auto --host "$game" --recv-port "$recv_port" \
-  --connect &
+build/dev/app/rennlupe "${front_end[@]}" --protocol auto --draw auto --host "$game" \
+  --recv-port "$recv_port" --connect &
 app_pid=$!
 stop() {
   kill -TERM "$app_pid" 2> /dev/null || true

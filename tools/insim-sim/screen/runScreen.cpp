@@ -7,7 +7,10 @@
 #include "insim-sim/screen/ScreenWindow.h"
 
 #include <QApplication>
+#include <QRect>
+#include <QScreen>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -31,6 +34,11 @@ int runScreen(const SimOptions& options, std::ostream& out, std::ostream& err) {
     ScreenWindow window(game.board(), game.race(), [&game] { game.pressShiftB(); });
     game.onChange([&window] { window.update(); });
     window.resize(options.screenWidth, options.screenHeight);
+    // At the screen's right edge: beside the program's window, which opens at the left.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(std::max(area.left(), area.right() + 1 - options.screenWidth), area.top());
+    }
     window.show();
     const desktop::QuitSignals quitSignals([&loop] { loop.quit(); });
     QObject::connect(&application, &QGuiApplication::lastWindowClosed, [&loop] { loop.quit(); });
