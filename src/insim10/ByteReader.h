@@ -18,10 +18,20 @@ public:
     constexpr std::uint8_t u8(std::size_t offset) const {
         return offset < m_bytes.size() ? m_bytes[offset] : std::uint8_t{0};
     }
+    // One bound check for a value wholly inside, byte by byte only at the end.
     constexpr std::uint16_t u16(std::size_t offset) const {
+        if (offset < m_bytes.size() && m_bytes.size() - offset >= 2) {
+            return static_cast<std::uint16_t>(m_bytes[offset] | (m_bytes[offset + 1] << 8U));
+        }
         return static_cast<std::uint16_t>(u8(offset) | (u8(offset + 1) << 8U));
     }
     constexpr std::uint32_t u32(std::size_t offset) const {
+        if (offset < m_bytes.size() && m_bytes.size() - offset >= 4) {
+            return static_cast<std::uint32_t>(m_bytes[offset]) |
+                   (static_cast<std::uint32_t>(m_bytes[offset + 1]) << 8U) |
+                   (static_cast<std::uint32_t>(m_bytes[offset + 2]) << 16U) |
+                   (static_cast<std::uint32_t>(m_bytes[offset + 3]) << 24U);
+        }
         return static_cast<std::uint32_t>(u16(offset)) |
                (static_cast<std::uint32_t>(u16(offset + 2)) << 16U);
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <string_view>
 
 namespace rennlupe::race {
 
@@ -18,20 +18,30 @@ void GapLines::append(std::string_view prefix, Trend trend, const Gap& gap) {
         m_text[m_size++] = '^';
         m_text[m_size++] = trend == Trend::Shrinking ? '2' : '1';
     }
-    char* out = m_text.data() + m_size;
-    const std::size_t room = m_text.size() - m_size;
-    int written = 0;
+    std::copy(prefix.begin(), prefix.end(), m_text.begin() + static_cast<std::ptrdiff_t>(m_size));
+    m_size += prefix.size();
     if (!gap.seconds || !std::isfinite(*gap.seconds) || std::fabs(*gap.seconds) > 1e12) {
-        written = std::snprintf(out, room, "%.*s--:--:---", static_cast<int>(prefix.size()),
-                                prefix.data());
-    } else {
-        const std::int64_t ms = std::llround(std::max(*gap.seconds, 0.0) * 1000.0);
-        const std::int64_t whole = ms / 1000;
-        written = std::snprintf(out, room, "%.*s%02d:%02d:%03d", static_cast<int>(prefix.size()),
-                                prefix.data(), static_cast<int>(whole % 3600 / 60),
-                                static_cast<int>(whole % 60), static_cast<int>(ms % 1000));
+        constexpr std::string_view kUnknown = "--:--:---";
+        std::copy(kUnknown.begin(), kUnknown.end(),
+                  m_text.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += kUnknown.size();
+        return;
     }
-    m_size += static_cast<std::size_t>(written);
+    // Digits by hand: this runs for every position set, and a formatted print costs more.
+    const std::int64_t ms = std::llround(std::max(*gap.seconds, 0.0) * 1000.0);
+    const std::int64_t whole = ms / 1000;
+    const auto digits = [this](std::int64_t value, int count) {
+        for (int i = count - 1; i >= 0; --i) {
+            m_text[m_size + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+        m_size += static_cast<std::size_t>(count);
+    };
+    digits(whole % 3600 / 60, 2);
+    m_text[m_size++] = ':';
+    digits(whole % 60, 2);
+    m_text[m_size++] = ':';
+    digits(ms % 1000, 3);
 }
 
 }  // namespace rennlupe::race
