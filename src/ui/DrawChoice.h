@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/choiceNamed.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -18,12 +20,7 @@ inline std::string_view nameOf(Draw draw) {
 }
 
 inline std::optional<Draw> drawNamed(std::string_view name) {
-    for (std::size_t i = 0; i < kDrawNames.size(); ++i) {
-        if (kDrawNames[i] == name) {
-            return static_cast<Draw>(i);
-        }
-    }
-    return std::nullopt;
+    return choiceNamed<Draw>(kDrawNames, name);
 }
 
 }  // namespace rennlupe::ui

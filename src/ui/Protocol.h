@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/choiceNamed.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -16,12 +18,7 @@ inline std::string_view nameOf(Protocol protocol) {
 }
 
 inline std::optional<Protocol> protocolNamed(std::string_view name) {
-    for (std::size_t i = 0; i < kProtocolNames.size(); ++i) {
-        if (kProtocolNames[i] == name) {
-            return static_cast<Protocol>(i);
-        }
-    }
-    return std::nullopt;
+    return choiceNamed<Protocol>(kProtocolNames, name);
 }
 
 }  // namespace rennlupe::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/choiceNamed.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -18,12 +20,7 @@ inline std::string_view nameOf(TrendColours trend) {
 }
 
 inline std::optional<TrendColours> trendColoursNamed(std::string_view name) {
-    for (std::size_t i = 0; i < kTrendColourNames.size(); ++i) {
-        if (kTrendColourNames[i] == name) {
-            return static_cast<TrendColours>(i);
-        }
-    }
-    return std::nullopt;
+    return choiceNamed<TrendColours>(kTrendColourNames, name);
 }
 
 }  // namespace rennlupe::ui

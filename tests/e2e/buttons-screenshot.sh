@@ -7,14 +7,8 @@ program=$1
 sim=$2
 output=$3
 
-for tool in import convert xwininfo; do
-  if ! command -v "$tool" > /dev/null; then
-    echo "SKIPPED: $tool is not installed"
-    exit 77
-  fi
-done
-
 . "$(dirname "$0")/harness.sh"
+need_screen_tools
 cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # Text at 960,432 of the game's 1920 x 1080 screen, 36 pixels, colour 65000 (nearest: ^3
 # yellow): buttons at L 100, T 80, H 7 of the grid, the second line at T 87.

@@ -12,6 +12,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The X tools a screenshot needs; without them the test is skipped (77).
+need_screen_tools() {
+  local tool
+  for tool in import convert xwininfo; do
+    command -v "$tool" > /dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+  done
+}
+
 fail() {
   echo "FAILED: $*"
   echo "--- program output"; cat "$work/out.txt" 2>/dev/null

@@ -8,14 +8,8 @@ program=$1
 sim=$2
 output=$3
 
-for tool in import convert xwininfo; do
-  if ! command -v "$tool" > /dev/null; then
-    echo "SKIPPED: $tool is not installed"
-    exit 77
-  fi
-done
-
 . "$(dirname "$0")/harness.sh"
+need_screen_tools
 cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # Text at 560,300 in colour 65000 (0xFDE8: red E8, green FD), 28 pixels; picture at 560,160.
 printf '[Positionen]\r\nX position=560\r\nY position=300\r\nFarbe=65000\r\nGr\xf6\xdfe=28\r\nGrafik X=560\r\nGrafik Y=160\r\n' \

@@ -6,14 +6,8 @@ set -u
 sim=$1
 output=$2
 
-for tool in import convert xwininfo; do
-  if ! command -v "$tool" > /dev/null; then
-    echo "SKIPPED: $tool is not installed"
-    exit 77
-  fi
-done
-
 . "$(dirname "$0")/harness.sh"
+need_screen_tools
 
 "$sim" --bind "$address" --screen --run-for 100 > "$work/sim.txt" 2>&1 &
 sim_pid=$!
