@@ -366,10 +366,6 @@ TEST_F(TodaysMainWindow, ThePanelInTheGameMovesTheLinesAndSavesThem) {
     EXPECT_EQ(std::vector<std::string>(back.begin() + 2, back.end()), panel);
     answer({2, 46, 1, 0, 204, 0, 1, 0});  // "X"
     EXPECT_EQ(next(), std::vector<std::string>{"bfn0"});
-    answer({2, 46, 1, 0, 206, 0, 1, 0});  // closed: no longer moves
-    answer(chat(2, "Anna : ", "!rl"));
-    EXPECT_EQ(next(), panel);
-    EXPECT_EQ(form.Slider1.value(), 510);
 }
 
 TEST_F(TodaysMainWindow, TheOldGenerationNeverSendsAButton) {
