@@ -194,7 +194,7 @@ void ModernFront::allowPanel(bool allowed) {
     m_panelAllowed = allowed;
     if (!allowed) {
         m_panel.close();
-        m_shiftPreview = false;
+        afterPanel(SettingsPanel::Effect::None);  // the shift indicator as its light says
     }
 }
 
