@@ -364,8 +364,10 @@ TEST_F(TodaysMainWindow, ThePanelInTheGameMovesTheLinesAndSavesThem) {
     answer({2, 42, 0, 3, 0, 0, 0, 0});
     const auto back = next();
     EXPECT_EQ(std::vector<std::string>(back.begin() + 2, back.end()), panel);
-    answer({2, 46, 1, 0, 204, 0, 1, 0});  // "X"
-    EXPECT_EQ(next(), std::vector<std::string>{"bfn0"});
+    answer({2, 46, 1, 0, 209, 0, 1, 0});  // "Shift <": the indicator shows while the panel is open
+    EXPECT_EQ(next(), std::vector<std::string>{"btn202"});
+    answer({2, 46, 1, 0, 204, 0, 1, 0});  // "X": the panel's buttons, then the indicator's
+    EXPECT_EQ(next(), (std::vector<std::string>{"bfn0", "bfn0"}));
 }
 
 TEST_F(TodaysMainWindow, TheOldGenerationNeverSendsAButton) {
