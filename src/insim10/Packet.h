@@ -1,6 +1,7 @@
 #pragma once
 
 #include "insim10/IsBfn.h"
+#include "insim10/IsBtc.h"
 #include "insim10/IsCnl.h"
 #include "insim10/IsCrs.h"
 #include "insim10/IsLap.h"
@@ -24,6 +25,6 @@ namespace rennlupe::insim10 {
 
 // One packet from the game, as PacketDecoder gives it.
 using Packet = std::variant<IsVer, IsTiny, IsSmall, IsSta, IsNpl, IsPlp, IsPll, IsCnl, IsCrs, IsRst,
-                            IsMci, IsNlp, IsLap, IsSpx, IsBfn, IsMso, OutGaugePack>;
+                            IsMci, IsNlp, IsLap, IsSpx, IsBfn, IsBtc, IsMso, OutGaugePack>;
 
 }  // namespace rennlupe::insim10

@@ -31,8 +31,8 @@ std::optional<Packet> readInSim(Bytes datagram, DropReason& why) {
     } else if (std::size_t{datagram[0]} * 4 != datagram.size()) {
         why = DropReason::SizeMismatch;
     } else if (!readAnyLayout<IsVer, IsTiny, IsSmall, IsSta, IsNpl, IsPlp, IsPll, IsCnl, IsCrs,
-                              IsRst, IsMci, IsNlp, IsLap, IsSpx, IsBfn, IsMso>(datagram[1],
-                                                                               datagram, out)) {
+                              IsRst, IsMci, IsNlp, IsLap, IsSpx, IsBfn, IsBtc, IsMso>(
+                   datagram[1], datagram, out)) {
         why = DropReason::UnknownType;
     } else {
         why = DropReason::Refused;

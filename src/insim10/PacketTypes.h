@@ -25,5 +25,6 @@ inline constexpr std::uint8_t kIspMsx = 39;
 inline constexpr std::uint8_t kIspCrs = 41;
 inline constexpr std::uint8_t kIspBfn = 42;
 inline constexpr std::uint8_t kIspBtn = 45;
+inline constexpr std::uint8_t kIspBtc = 46;
 
 }  // namespace rennlupe::insim10

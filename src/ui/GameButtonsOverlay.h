@@ -31,6 +31,7 @@ public:
     explicit GameButtonsOverlay(Send send) : m_send(std::move(send)) {}
     // Takes effect with the next link.
     void setOptions(const Options& options) { m_options = options; }
+    const Options& options() const { return m_options; }
 
     void GPML_SetTextMultilineData(std::int16_t x, std::int16_t y, std::string_view text,
                                    std::int32_t colour, std::int32_t zero, std::uint8_t size,

@@ -33,6 +33,7 @@ constexpr std::size_t kLongestPacket = 252;  // IS_BTN with its whole text
 ModernFront::ModernFront(Parts parts)
     : m_parts(parts),
       m_buttons([this](std::span<const std::uint8_t> packet) { send(packet); }),
+      m_panel([this](std::span<const std::uint8_t> packet) { send(packet); }, parts.sliders),
       m_model([&clock = parts.clock] { return clock.monotonicSeconds(); }) {}
 
 void ModernFront::begin(std::uint16_t receivePort, std::string_view password,
@@ -42,6 +43,9 @@ void ModernFront::begin(std::uint16_t receivePort, std::string_view password,
     m_interval = intervalMs;
     m_decoder = insim10::PacketDecoder();
     m_buttons.linkDown();
+    m_panel.linkDown();
+    m_shiftLight = false;
+    m_shiftPreview = false;
     m_model.apply(race::FieldCleared{});
     m_model.apply(race::ViewedCar{});
     m_trend.clear();
@@ -57,6 +61,7 @@ void ModernFront::sendInit() {
     isi.ReqI = kRequestId;
     isi.UDPPort = m_receivePort;
     isi.Flags = insim10::kIsfMci | insim10::kIsfLocal;
+    isi.Prefix = '!';  // chat lines starting with it come as IS_MSO of UserType 2
     isi.Interval = m_interval;
     isi.Admin = m_password;
     isi.IName = kProgramName;
@@ -71,6 +76,7 @@ void ModernFront::sendClose() {
     m_buttons.clearAll();
     sendTiny(insim10::kTinyClose);
     m_buttons.linkDown();
+    m_panel.linkDown();
 }
 
 void ModernFront::sendChat(std::string_view text) {
@@ -108,6 +114,7 @@ ModernFront::Answer ModernFront::receive(std::span<const std::uint8_t> datagram,
         }
         send(insim10::IsSmall{kRequestId, insim10::kSmallSsg, kGaugeInterval}.bytes());
         m_buttons.linkUp();
+        m_panel.linkUp(m_buttons.options().clickBase);
         return Answer::Connected;
     }
     if (connecting) {  // the race counts only once the game has answered
@@ -123,9 +130,15 @@ ModernFront::Answer ModernFront::receive(std::span<const std::uint8_t> datagram,
             } else if constexpr (std::is_same_v<Kind, insim10::IsBfn>) {
                 if (p.SubT == insim10::kBfnUserClear) {
                     m_buttons.userCleared();
+                    m_panel.userCleared();
                 } else if (p.SubT == insim10::kBfnRequest) {
                     m_buttons.userRequested();
+                    m_panel.userRequested();
                 }
+            } else if constexpr (std::is_same_v<Kind, insim10::IsMso>) {
+                chatLine(p);
+            } else if constexpr (std::is_same_v<Kind, insim10::IsBtc>) {
+                afterPanel(m_panel.click(p.ClickID));
             } else if constexpr (std::is_same_v<Kind, insim10::OutGaugePack>) {
                 followShiftLight(p.lightOn(insim10::OutGaugePack::kDlShift));
             }
@@ -177,8 +190,42 @@ void ModernFront::showGaps() {
     m_parts.form1.TextInDX(text);
 }
 
+void ModernFront::allowPanel(bool allowed) {
+    m_panelAllowed = allowed;
+    if (!allowed) {
+        m_panel.close();
+        afterPanel(SettingsPanel::Effect::None);  // the shift indicator as its light says
+    }
+}
+
+void ModernFront::chatLine(const insim10::IsMso& mso) {
+    constexpr std::uint8_t kPrefixed = 2;
+    if (mso.UserType == kPrefixed && m_panelAllowed &&
+        SettingsPanel::isCommand(insim10::decodeGameText(mso.msg().subspan(mso.TextStart)))) {
+        m_panel.toggle();
+        afterPanel(SettingsPanel::Effect::None);
+    }
+}
+
+void ModernFront::afterPanel(SettingsPanel::Effect effect) {
+    if (effect == SettingsPanel::Effect::Text && m_textShown) {
+        m_parts.form1.TextInDX(m_shownText);
+    }
+    const bool preview =
+        m_panel.isOpen() && (m_shiftPreview || effect == SettingsPanel::Effect::Shift);
+    if (preview || preview != m_shiftPreview) {
+        m_shiftPreview = preview;
+        followShiftLight(m_shiftLight);
+    }
+    if ((effect == SettingsPanel::Effect::Text || effect == SettingsPanel::Effect::Shift) &&
+        slidersChanged) {
+        slidersChanged();
+    }
+}
+
 void ModernFront::followShiftLight(bool on) {
-    if (on) {
+    m_shiftLight = on;
+    if (on || m_shiftPreview) {
         m_parts.form1.GrafikInDXZeigen(kShiftPicture);
     } else {
         m_parts.form1.GrafikInDXVerbergen(kShiftPicture);

@@ -8,8 +8,10 @@
 #include "race/GapTrend.h"
 #include "race/RaceModel.h"
 #include "ui/GameButtonsOverlay.h"
+#include "ui/SettingsPanel.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +30,7 @@ public:
         const std::int32_t& clientSocket;  // 0 while there is no link: nothing is sent
         overlay::Form1& form1;
         const bits::Clock& clock;
+        SettingsPanel::Sliders sliders;
     };
     // What a datagram meant for the connection cycle.
     enum class Answer { Nothing, Connected, TooOld };
@@ -55,15 +58,27 @@ public:
     const race::RaceModel& model() const { return m_model; }
     // The drawing with the game's buttons over this link.
     GameButtonsOverlay& buttons() { return m_buttons; }
+    const SettingsPanel& panel() const { return m_panel; }
+    // Only while the lines are the game's buttons; closes an open panel when off.
+    void allowPanel(bool allowed);
+    // Called after a click on the panel moved a slider, to save them.
+    std::function<void()> slidersChanged;
 
 private:
     void send(std::span<const std::uint8_t> bytes);
     void sendTiny(std::uint8_t subType);
     void showGaps();
     void followShiftLight(bool on);
+    void chatLine(const insim10::IsMso& mso);
+    // Redraws what the panel moved, and shows the shift indicator while the panel moves it.
+    void afterPanel(SettingsPanel::Effect effect);
 
     Parts m_parts;
     GameButtonsOverlay m_buttons;
+    SettingsPanel m_panel;
+    bool m_panelAllowed = true;
+    bool m_shiftLight = false;
+    bool m_shiftPreview = false;  // a panel arrow moved the shift indicator: shown till closed
     insim10::PacketDecoder m_decoder;
     race::RaceModel m_model;
     race::GapTrend m_trend;

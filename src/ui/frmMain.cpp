@@ -46,7 +46,12 @@ frmMain::frmMain(Parts parts)
       fahrerinfo(parts.windowStyle, StatusBar),
       abstaende(parts.windowStyle, StatusBar),
       InSimSocket(parts.loop, StatusBar, net::okSocket::kUdp),
-      modern({InSimSocket, lngClientSocket, form1, parts.clock}),
+      modern({InSimSocket,
+              lngClientSocket,
+              form1,
+              parts.clock,
+              {std::ref(Slider1), std::ref(Slider2), std::ref(Slider3), std::ref(Slider4),
+               std::ref(Slider5), std::ref(Slider6)}}),
       drawing(parts.overlayLibrary, modern.buttons()),
       form1(drawing, parts.files, {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6},
             StatusBar),
@@ -65,6 +70,7 @@ frmMain::frmMain(Parts parts)
         hidden->setVisible(false);
     }
     wireHandlers();
+    modern.slidersChanged = [this] { m_sliderSettings.save(StatusBar, m_parts.errors); };
     m_timers.push_back(std::make_unique<TimerBinding>(KeepAlive, parts.loop, StatusBar));
     m_timers.push_back(std::make_unique<TimerBinding>(form1.tmrScreenSize, parts.loop, StatusBar));
 }
@@ -462,6 +468,7 @@ void frmMain::updateDrawing() {
     const bool buttons = modern.buttons().linked();
     drawing.choose(!buttons || draw == Draw::Screen || draw == Draw::Both,
                    buttons && draw != Draw::Screen);
+    modern.allowPanel(draw != Draw::Screen);
 }
 
 Protocol frmMain::chosenProtocol() const {

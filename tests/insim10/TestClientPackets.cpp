@@ -2,6 +2,7 @@
 #include "insim10/ButtonFunctions.h"
 #include "insim10/ButtonStyle.h"
 #include "insim10/IsBfn.h"
+#include "insim10/IsBtc.h"
 #include "insim10/IsBtn.h"
 #include "insim10/IsiFlags.h"
 #include "insim10/IsIsi.h"
@@ -150,6 +151,23 @@ TEST(ClientPackets, ReadTheUsersButtonFunctions) {
         EXPECT_EQ(back->SubT, subT);
     }
     EXPECT_FALSE(IsBfn::read(Bytes(12, 0)));
+}
+
+// A click: 2 ReqI | 3 UCID | 4 ClickID | 5 Inst | 6 CFlags, through the decoder as the game sends
+// it.
+TEST(ClientPackets, ReadAClickOnAButton) {
+    const Bytes click{2, 46, 1, 0, 203, 0x80, 9, 0};
+    const auto written = IsBtc{1, 0, 203, 0x80, 9}.bytes();
+    EXPECT_EQ(Bytes(written.begin(), written.end()), click);
+    PacketDecoder decoder;
+    const auto packet = decoder.decode(click);
+    ASSERT_TRUE(packet && std::holds_alternative<IsBtc>(*packet));
+    const IsBtc& back = std::get<IsBtc>(*packet);
+    EXPECT_EQ(std::tuple(back.ReqI, back.UCID, back.ClickID, back.Inst, back.CFlags),
+              std::tuple(1, 0, 203, 0x80, 9));
+    for (const std::size_t size : {0U, 4U, 7U, 12U}) {
+        EXPECT_FALSE(IsBtc::read(Bytes(size, 2))) << size;
+    }
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ void print(std::string_view name, std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 int main() {
-    print("ISI", IsIsi{1, 29998, kIsfMci | kIsfLocal, 10, 0, 100, "pass", "Rennlupe"}.bytes());
+    print("ISI", IsIsi{1, 29998, kIsfMci | kIsfLocal, 10, '!', 100, "pass", "Rennlupe"}.bytes());
     print("TINY_NONE", IsTiny{0, kTinyNone}.bytes());
     print("TINY_VER", IsTiny{7, kTinyVer}.bytes());
     print("TINY_NPL", IsTiny{2, kTinyNpl}.bytes());

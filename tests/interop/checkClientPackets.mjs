@@ -22,7 +22,7 @@ const expected = {
     Class: IS_ISI,
     fields: {
       Size: 44, Type: PacketType.ISP_ISI, ReqI: 1, Zero: 0, UDPPort: 29998,
-      Flags: InSimFlags.ISF_MCI | InSimFlags.ISF_LOCAL, InSimVer: 10, Prefix: '\0', Interval: 100,
+      Flags: InSimFlags.ISF_MCI | InSimFlags.ISF_LOCAL, InSimVer: 10, Prefix: '!', Interval: 100,
       Admin: 'pass', IName: 'Rennlupe',
     },
   },

@@ -66,6 +66,16 @@ std::string kindOf(const std::optional<Bytes>& d) {
     }
 }
 
+// IS_MSO: 6 UserType | 7 TextStart | 8 Msg, "name : typed", 0-padded to a whole word
+Bytes chat(std::uint8_t userType, std::string_view name, std::string_view typed) {
+    Bytes mso{0, 11, 0, 0, 0, 0, userType, static_cast<std::uint8_t>(name.size())};
+    mso.insert(mso.end(), name.begin(), name.end());
+    mso.insert(mso.end(), typed.begin(), typed.end());
+    mso.resize((mso.size() / 4 + 1) * 4);
+    mso[0] = static_cast<std::uint8_t>(mso.size() / 4);
+    return mso;
+}
+
 template <typename Packet>
 Bytes packet(const Packet& p) {
     const auto bytes = p.bytes();
@@ -152,10 +162,11 @@ TEST_F(TodaysMainWindow, TheHandshakeAsksForTheRaceAndKeepsTheLinkAlive) {
     const auto isi = game.receive().value_or(Bytes{});
     ASSERT_EQ(isi.size(), 44U);
     const auto port = static_cast<std::uint16_t>(std::stoi(form.txtRecvPort.text()));
-    // Size, Type, ReqI | UDPPort | Flags MCI and LOCAL | InSimVer 10 | Interval 100 ms | IName
+    // Size, Type, ReqI | UDPPort | Flags MCI and LOCAL | InSimVer 10 | Prefix '!' | Interval
+    // 100 ms | IName
     EXPECT_EQ(Bytes(isi.begin(), isi.begin() + 12),
               (Bytes{11, 1, 1, 0, static_cast<std::uint8_t>(port & 0xFFU),
-                     static_cast<std::uint8_t>(port >> 8U), 0x24, 0, 10, 0, 100, 0}));
+                     static_cast<std::uint8_t>(port >> 8U), 0x24, 0, 10, '!', 100, 0}));
     EXPECT_EQ(std::string(isi.begin() + 28, isi.begin() + 37), std::string("Rennlupe\0", 9));
     for (int i = 1; i < 10; ++i) {
         EXPECT_TRUE(tick().empty()) << i;  // today's game alone: no old handshake in between
@@ -316,6 +327,47 @@ TEST_F(TodaysMainWindow, TheLinesAreTheGamesButtonsSentOnlyWhenTheyChange) {
     EXPECT_EQ(received(), (std::vector<std::string>{"btn200", "btn201"}));
     form.cmdConnect.click();
     EXPECT_EQ(received(), (std::vector<std::string>{"bfn1", "tiny2"}));
+}
+
+// "!rl" in the game's chat opens the panel; a click moves a slider, the lines at once, and
+// saves the sliders in the file.
+TEST_F(TodaysMainWindow, ThePanelInTheGameMovesTheLinesAndSavesThem) {
+    connectedToday();
+    form.Slider1.setValue(500);
+    const auto next = [&] {
+        EXPECT_TRUE(support::runUntil(loop, [&] { return !game.quiet(); }));
+        support::pumpRounds(loop, 20);
+        return received();
+    };
+    insim10::IsNpl npl;
+    npl.PLID = 1;
+    npl.NumP = 1;
+    answer(packet(npl));
+    insim10::IsSta sta;
+    sta.ViewPLID = 1;
+    answer(packet(sta));
+    EXPECT_EQ(next(), (std::vector<std::string>{"btn200", "btn201"}));
+    answer(chat(1, "Anna : ", "!rl"));  // not the prefix: the game would not send it so
+    answer(chat(2, "^7Anna ^7: ", "^8!RL"));
+    std::vector<std::string> panel;
+    for (int id = 203; id <= 216; ++id) {
+        panel.push_back("btn" + std::to_string(id));
+    }
+    EXPECT_EQ(next(), panel);
+    answer({2, 46, 1, 0, 206, 0, 1, 0});  // "Text >"
+    EXPECT_EQ(next(), (std::vector<std::string>{"btn200", "btn201"}));
+    EXPECT_EQ(form.Slider1.value(), 510);
+    EXPECT_NE(support::TemporaryFolder::read(folder.file("rennlupe.ini")).find("X position=510"),
+              std::string::npos);
+
+    answer({2, 42, 0, 2, 0, 0, 0, 0});  // SHIFT+B, then back: the open panel returns
+    answer({2, 42, 0, 3, 0, 0, 0, 0});
+    const auto back = next();
+    EXPECT_EQ(std::vector<std::string>(back.begin() + 2, back.end()), panel);
+    answer({2, 46, 1, 0, 209, 0, 1, 0});  // "Shift <": the indicator shows while the panel is open
+    EXPECT_EQ(next(), std::vector<std::string>{"btn202"});
+    answer({2, 46, 1, 0, 204, 0, 1, 0});  // "X": the panel's buttons, then the indicator's
+    EXPECT_EQ(next(), (std::vector<std::string>{"bfn0", "bfn0"}));
 }
 
 TEST_F(TodaysMainWindow, TheOldGenerationNeverSendsAButton) {
