@@ -2,7 +2,6 @@
 
 #include "insim10/ButtonFunctions.h"
 #include "insim10/ButtonStyle.h"
-#include "insim10/CompCarInfo.h"
 #include "insim10/GameText.h"
 #include "insim10/IsBfn.h"
 #include "insim10/IsBtn.h"
@@ -11,7 +10,6 @@
 #include "insim10/IsMst.h"
 #include "insim10/IsMsx.h"
 #include "insim10/PacketDecoder.h"
-#include "insim10/SmallTypes.h"
 #include "insim10/TinyTypes.h"
 #include "platform/eventloop/PollLoop.h"
 #include "support/gameLoopbackAddress.h"
@@ -22,7 +20,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -141,55 +138,6 @@ TEST_F(ModernStandInGameTest, AWrongPasswordGetsNothingAndReqIZeroNoVersion) {
     EXPECT_EQ(m_received.size(), 1U);
 }
 
-// Sets of three packets from CCI_FIRST to CCI_LAST, a true gap line after each; OutGauge
-// of the viewed car once asked for; nothing after the close.
-TEST_F(ModernStandInGameTest, StreamsPositionsTruthAndGaugesUntilClosed) {
-    start({.cars = 48, .rate = 100, .truth = true});
-    const double before =
-        std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    handshake(kIsfMci);
-    ASSERT_TRUE(await<IsMci>(7));
-    std::vector<IsMci> mci = all<IsMci>();
-    const auto first = std::ranges::find_if(
-        mci, [](const IsMci& m) { return m.NumC > 0 && (m.Info[0].Info & kCciFirst) != 0; });
-    ASSERT_LE(first + 3, mci.end());
-    std::set<int> plids;
-    for (auto m = first; m != first + 3; ++m) {
-        EXPECT_EQ(m->NumC, 16);
-        for (const auto& car : m->cars()) {
-            plids.insert(car.PLID);
-        }
-    }
-    EXPECT_EQ(plids.size(), 48U);
-    EXPECT_EQ((first + 2)->Info[15].Info & kCciLast, kCciLast);
-    EXPECT_TRUE(all<OutGaugePack>().empty());
-
-    const std::regex truth(R"(truth: at=(\d+\.\d{6}) view=1 V=- H=(-|\d+\.\d{4}))");
-    std::smatch match;
-    const std::string out = m_out.str();
-    const std::string line =
-        out.substr(out.find("truth: "), out.find('\n', out.find("truth: ")) - out.find("truth: "));
-    ASSERT_TRUE(std::regex_match(line, match, truth)) << line;
-    EXPECT_GE(std::stod(match[1]), before);
-
-    send(IsSmall{0, kSmallSsg, 10});
-    std::set<std::pair<bool, bool>> lightAndKey;
-    ASSERT_TRUE(runUntil([&] {
-        for (const auto& gauge : all<OutGaugePack>()) {
-            EXPECT_EQ(std::tuple(gauge.PLID, gauge.ID, gauge.DashLights & 1U),
-                      std::tuple(1, std::optional(0), 1U));
-            lightAndKey.insert({gauge.lightOn(OutGaugePack::kDlShift), (gauge.Flags & 1U) != 0});
-        }
-        return lightAndKey.size() >= 3;
-    }));
-
-    send(IsTiny{0, kTinyClose});
-    ASSERT_TRUE(runUntil([&] { return printed("closed"); }));
-    m_received.clear();
-    settle();
-    EXPECT_TRUE(m_received.empty());
-}
-
 // Pits, rejoins, leaves, view changes and keep-alives, each as a packet and a line.
 TEST_F(ModernStandInGameTest, RaceEventsKeepAlivesAndMessages) {
     start({.cars = 6,
@@ -234,16 +182,6 @@ TEST_F(ModernStandInGameTest, RaceEventsKeepAlivesAndMessages) {
     }
     const auto tiny = all<IsTiny>();
     EXPECT_TRUE(std::ranges::any_of(tiny, [](const IsTiny& t) { return t.SubT == kTinyNone; }));
-}
-
-TEST_F(ModernStandInGameTest, SilentAfterSendsNothingMore) {
-    start({.rate = 100, .silentAfter = 0.2});
-    handshake(kIsfMci);
-    ASSERT_TRUE(runUntil([&] { return printed("silent"); }));
-    m_received.clear();
-    send(IsTiny{3, kTinySst});
-    settle();
-    EXPECT_TRUE(m_received.empty());
 }
 
 // What the program's buttons do to the board, line by line; colour codes are not printed.
