@@ -3,6 +3,7 @@
 # stand-in game races 48 cars (today's protocol; 24 with the old one) at 100
 # position sets a second.
 # usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy]
+#   [--draw auto|game|screen|both] (auto: the game's buttons with today's game)
 #   headless by default; --gui runs the window (under Xvfb when there is no
 #   display, whose own share is not counted); DIR defaults to build/release.
 set -eu
@@ -11,19 +12,21 @@ gui=""
 seconds=60
 build=build/release
 protocol=modern
+draw=auto
 while [ $# -gt 0 ]; do
   case "$1" in
     --gui) gui=1; shift ;;
     --seconds) seconds=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --protocol) protocol=$2; shift 2 ;;
-    *) echo "usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy]" >&2; exit 2 ;;
+    --draw) draw=$2; shift 2 ;;
+    *) echo "usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy] [--draw D]" >&2; exit 2 ;;
   esac
 done
 if [ -n "$gui" ] && [ -z "${DISPLAY:-}" ] && [ -z "${BENCH_UNDER_XVFB:-}" ]; then
   command -v xvfb-run > /dev/null || { echo "no display and no xvfb-run" >&2; exit 1; }
   exec env BENCH_UNDER_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@" \
-    --gui --seconds "$seconds" --build "$build" --protocol "$protocol"
+    --gui --seconds "$seconds" --build "$build" --protocol "$protocol" --draw "$draw"
 fi
 program=$build/app/rennlupe
 sim=$build/tools/insim-sim/insim-sim
@@ -58,7 +61,7 @@ for ((i = 0; i < 200; i++)); do
 done
 front_end=(--headless)
 [ -n "$gui" ] && front_end=()
-(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./rennlupe "${front_end[@]}" --protocol "$protocol" --host "$game" \
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./rennlupe "${front_end[@]}" --protocol "$protocol" --draw "$draw" --host "$game" \
   --recv-port "$recv_port" --connect > out.txt 2> err.txt) &
 app_pid=$!
 
@@ -80,8 +83,8 @@ lines_after=$(wc -l < "$work/out.txt")
 hz=$(getconf CLK_TCK)
 awk -v t="$((t1 - t0))" -v hz="$hz" -v a="$s0" -v b="$s1" -v fe="${gui:+window}" \
   -v r0="$rss_start" -v r1="$rss_end" -v n="$((lines_after - lines_before))" \
-  -v p="$protocol" -v c="$cars" 'BEGIN {
-  printf "%s program, %s protocol, %d cars at 100 sets/s for %.0f s\n", (fe == "" ? "headless" : fe), p, c, b - a
+  -v p="$protocol" -v c="$cars" -v d="$draw" 'BEGIN {
+  printf "%s program, %s protocol, drawing %s, %d cars at 100 sets/s for %.0f s\n", (fe == "" ? "headless" : fe), p, d, c, b - a
   printf "cpu: %.2f %% of one core\n", 100 * t / hz / (b - a)
   printf "resident memory: %.1f MiB at start, %.1f MiB at end\n", r0 / 1024, r1 / 1024
   printf "output lines: %d (%.1f a second)\n", n, n / (b - a)

@@ -172,8 +172,14 @@ void GameButtonsOverlay::sync() {
             }
         } else if (!have.shown || want.style != have.style || want.left != have.left ||
                    want.top != have.top || want.width != have.width || want.height != have.height) {
+            m_textSentAt[i] = m_clock ? m_clock() : 0.0;
             sendButton(id, want, false);
         } else if (want.text != have.text) {
+            const double now = m_clock ? m_clock() : 0.0;
+            if (m_clock && now - m_textSentAt[i] < kTextPause) {
+                continue;  // still pending: the game keeps its last text a moment longer
+            }
+            m_textSentAt[i] = now;
             sendButton(id, want, true);
         }
         have = want;

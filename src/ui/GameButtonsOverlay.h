@@ -13,7 +13,8 @@ namespace rennlupe::ui {
 
 // The overlay drawn with today's game's own buttons (IS_BTN): each text line a button of its
 // own, the shift picture a dark button with red text. Only what changed is sent (the text
-// alone where only it changed), and nothing without a link or while the user cleared them.
+// alone where only it changed, at most ten times a second), and nothing without a link or
+// while the user cleared them.
 class GameButtonsOverlay final : public overlay::OverlayLibrary {
 public:
     using Send = std::function<void(std::span<const std::uint8_t> packet)>;
@@ -28,7 +29,14 @@ public:
         std::ostream* lines = nullptr;  // "button: ..." for each packet sent, when given
     };
 
-    explicit GameButtonsOverlay(Send send) : m_send(std::move(send)) {}
+    using Clock = std::function<double()>;  // monotonic seconds
+    // A button's text goes to the game at most this often; what changes meanwhile waits for
+    // the next drawing after the pause (the screen's overlay paces itself likewise).
+    static constexpr double kTextPause = 0.1;
+
+    // Without a clock every change of text is sent at once.
+    explicit GameButtonsOverlay(Send send, Clock clock = {})
+        : m_send(std::move(send)), m_clock(std::move(clock)) {}
     // Takes effect with the next link.
     void setOptions(const Options& options) { m_options = options; }
     const Options& options() const { return m_options; }
@@ -71,6 +79,8 @@ private:
     std::uint8_t row(std::int32_t pixels) const;
 
     Send m_send;
+    Clock m_clock;
+    std::array<double, kLines + 1> m_textSentAt{};
     Options m_options;
     std::int16_t m_textX = 0;
     std::int16_t m_textY = 0;

@@ -32,7 +32,8 @@ constexpr std::size_t kLongestPacket = 252;  // IS_BTN with its whole text
 
 ModernFront::ModernFront(Parts parts)
     : m_parts(parts),
-      m_buttons([this](std::span<const std::uint8_t> packet) { send(packet); }),
+      m_buttons([this](std::span<const std::uint8_t> packet) { send(packet); },
+                [&clock = parts.clock] { return clock.monotonicSeconds(); }),
       m_panel([this](std::span<const std::uint8_t> packet) { send(packet); }, parts.sliders),
       m_model([&clock = parts.clock] { return clock.monotonicSeconds(); }) {}
 

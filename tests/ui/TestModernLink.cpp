@@ -304,7 +304,10 @@ TEST_F(TodaysMainWindow, TheLinesAreTheGamesButtonsSentOnlyWhenTheyChange) {
     EXPECT_EQ(Bytes(second.begin() + 4, second.begin() + 12),
               (Bytes{201, 0, 0x60, 0, 100, 104, 19, 4}));
     EXPECT_TRUE(sent("V - 00:01:234\rH - 00:00:567").empty());
-    form.form1.TextInDX("V - 00:01:240\rH - 00:00:567");  // the text alone: W and H 0
+    // New text within a tenth of a second waits; after it, the text alone goes: W and H 0.
+    EXPECT_TRUE(sent("V - 00:01:240\rH - 00:00:567").empty());
+    clock.advance(2 * GameButtonsOverlay::kTextPause);
+    form.form1.TextInDX("V - 00:01:240\rH - 00:00:567");
     const auto update = game.receive().value_or(Bytes{});
     EXPECT_EQ(Bytes(update.begin() + 4, update.begin() + 12),
               (Bytes{200, 0, 0x60, 0, 100, 100, 0, 0}));
