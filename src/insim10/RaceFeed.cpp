@@ -41,7 +41,7 @@ void feedNlp(const IsNlp& nlp, race::RaceModel& model) {
 
 }  // namespace
 
-void feedRace(const Packet& packet, race::RaceModel& model) {
+bool feedRace(const Packet& packet, race::RaceModel& model) {
     if (const auto* mci = std::get_if<IsMci>(&packet)) {
         for (const CompCar& car : mci->cars()) {
             model.apply(sampleOf(car));
@@ -70,7 +70,10 @@ void feedRace(const Packet& packet, race::RaceModel& model) {
     } else if (const auto* tiny = std::get_if<IsTiny>(&packet);
                tiny != nullptr && (tiny->SubT == kTinyClr || tiny->SubT == kTinyMpe)) {
         model.apply(race::FieldCleared{});
+    } else {
+        return false;
     }
+    return true;
 }
 
 }  // namespace rennlupe::insim10

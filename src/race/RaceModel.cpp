@@ -143,7 +143,7 @@ std::optional<std::int64_t> RaceModel::progress(std::uint8_t plid) const {
     if (found == nullptr || !found->sampled) {
         return std::nullopt;
     }
-    return progressOf(found->sample);
+    return found->progress;
 }
 
 const CrossingHistory* RaceModel::crossings(std::uint8_t plid) const {
@@ -247,7 +247,7 @@ const Car* RaceModel::neighbour(std::uint8_t plid, bool ahead) const {
 
 void RaceModel::learn(const Car& car, const CarSample& next) {
     if (car.sampled) {
-        const std::int64_t nodes = progressOf(next) - progressOf(car.sample);
+        const std::int64_t nodes = progressOf(next) - car.progress;
         if (nodes > 0 && nodes <= CrossingHistory::kMaxSkip) {
             m_metres += std::hypot(static_cast<double>(next.x) - car.sample.x,
                                    static_cast<double>(next.y) - car.sample.y) /
@@ -284,7 +284,7 @@ double RaceModel::share(const Car& car) const {
             return std::clamp(along / length2, 0.0, below1);
         }
     }
-    const std::optional<double> passed = (*m_crossings)[slot(car)].passed(progressOf(s));
+    const std::optional<double> passed = (*m_crossings)[slot(car)].passed(car.progress);
     if (!passed || m_nodes == 0 || m_metres <= 0.0) {
         return 0.0;
     }
@@ -297,7 +297,7 @@ std::optional<double> RaceModel::trackPosition(std::uint8_t plid) const {
     if (found == nullptr || !onTrack(*found)) {
         return std::nullopt;
     }
-    return static_cast<double>(progressOf(found->sample)) + share(*found);
+    return static_cast<double>(found->progress) + share(*found);
 }
 
 Gaps RaceModel::gaps() const {
@@ -314,9 +314,9 @@ Gap RaceModel::gap(const Car* leader, const Car* follower) const {
     if (leader == nullptr || follower == nullptr || !onTrack(*leader) || !onTrack(*follower)) {
         return {};
     }
-    const std::int64_t node = progressOf(follower->sample);
+    const std::int64_t node = follower->progress;
     const double part = share(*follower);
-    const std::int64_t leaderNode = progressOf(leader->sample);
+    const std::int64_t leaderNode = leader->progress;
     const double leaderPart = share(*leader);
     const CrossingHistory& history = (*m_crossings)[slot(*leader)];
     const std::optional<double> from = history.passed(node);

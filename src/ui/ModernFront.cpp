@@ -145,8 +145,10 @@ ModernFront::Answer ModernFront::receive(std::span<const std::uint8_t> datagram,
             }
         },
         *packet);
-    insim10::feedRace(*packet, m_model);
-    showGaps();
+    // Gauges, keep-alives, clicks and chat leave the race as it was: no lines to work out.
+    if (insim10::feedRace(*packet, m_model)) {
+        showGaps();
+    }
     return Answer::Nothing;
 }
 
