@@ -6,7 +6,7 @@
 #include "console/NoWindowStyle.h"
 #include "console/StampingStreamBuf.h"
 #include "platform/eventloop/PollLoop.h"
-#include "platform/files/PosixFiles.h"
+#include "platform/files/SystemFiles.h"
 #include "ui/frmMain.h"
 
 #include <chrono>
@@ -26,7 +26,7 @@ int runHeadless(const HeadlessOptions& options, std::ostream& plainOut, std::ost
     platform::PollLoop loop;
     ConsoleStatusWindow statusWindow(out);
     ConsoleOverlayLibrary overlayLibrary(out);
-    platform::PosixFiles files;
+    platform::SystemFiles files;
     NoWindowStyle windowStyle;
     ui::frmMain form({loop, statusWindow, overlayLibrary, files, clock, windowStyle, err, &out});
     form.LoadWith(options);

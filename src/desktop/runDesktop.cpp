@@ -7,7 +7,7 @@
 #include "desktop/QtOverlayLibrary.h"
 #include "desktop/QtStatusWindow.h"
 #include "desktop/QuitSignals.h"
-#include "platform/files/PosixFiles.h"
+#include "platform/files/SystemFiles.h"
 
 #include <QApplication>
 
@@ -23,7 +23,7 @@ int runDesktop(const ui::StartOptions& options, std::ostream& err) {
     QGuiApplication::setDesktopFileName(QStringLiteral("rennlupe"));
 
     QtLoop loop;
-    platform::PosixFiles files;
+    platform::SystemFiles files;
     QtOverlayLibrary overlayLibrary(files);
     bits::SystemClock clock;
     MainWindow window;

@@ -28,7 +28,8 @@ std::uint32_t NodeLogIndex::pairOf(std::int16_t plid, std::int16_t nodeKey) {
 }
 
 std::size_t NodeLogIndex::homeOf(std::uint32_t pair) const {
-    return static_cast<std::size_t>((pair * 0x9E3779B97F4A7C15ULL) >> 40U) & m_mask;
+    const std::size_t home = (pair * 0x9E3779B97F4A7C15ULL) >> 40U;
+    return home & m_mask;
 }
 
 std::size_t NodeLogIndex::slotOf(std::uint32_t pair) const {

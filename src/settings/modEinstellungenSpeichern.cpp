@@ -57,9 +57,9 @@ const std::string& modEinstellungenSpeichern::IniFileName() {
         m_strIniFile = std::move(beside);
         return m_strIniFile;
     }
-    m_strIniFile =
-        platform::joinPath(platform::joinPath(configuration, kConfigurationSubfolder, separator),
-                           kConfigurationFile, separator);
+    m_strIniFile = platform::joinPath(
+        platform::joinPath(configuration, platform::programFolderName(), separator),
+        kConfigurationFile, separator);
     m_besideFile = std::move(beside);
     return m_strIniFile;
 }

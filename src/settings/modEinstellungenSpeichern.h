@@ -16,7 +16,6 @@ public:
     // A stored value is cut at this length, as a 255-character buffer with its zero holds.
     static constexpr std::size_t kMaxValueLength = 254;
     // Where an installed program keeps it: <configuration folder>/rennlupe/rennlupe.ini.
-    static constexpr std::string_view kConfigurationSubfolder = "rennlupe";
     static constexpr std::string_view kConfigurationFile = "rennlupe.ini";
 
     explicit modEinstellungenSpeichern(platform::Files& files);

@@ -1,7 +1,7 @@
 #include "overlay/Form1.h"
 
 #include "bits/Overflow.h"
-#include "platform/files/PosixFiles.h"
+#include "platform/files/SystemFiles.h"
 #include "support/MainWindowSliders.h"
 #include "support/RecordingMessageLine.h"
 #include "support/RecordingOverlayLibrary.h"
@@ -17,7 +17,7 @@ namespace {
 
 struct Bridge : support::MainWindowSliders {
     support::RecordingOverlayLibrary library;
-    platform::PosixFiles files;
+    platform::SystemFiles files;
     support::RecordingMessageLine line;
     Form1 form{library, files, {Slider1, Slider2, Slider3, Slider4, Slider5, Slider6}, line};
 };
@@ -36,7 +36,7 @@ TEST(Form1, TextAndPictureGoOutWithTheSlidersOfTheMomentOfTheCall) {
     b.form.GrafikInDXVerbergen("schalten.jpg");  // loaded from the program's folder again
     const std::string load =
         "GPPIC_LoadNewPicture " +
-        (std::filesystem::canonical("/proc/self/exe").parent_path() / "schalten.jpg").string();
+        (std::filesystem::u8path(b.files.executablePath()).parent_path() / "schalten.jpg").string();
     EXPECT_EQ(b.library.calls,
               (std::vector<std::string>{
                   "GPML_SetTextMultilineData 620 40 [\rV - 1.23\rH - 0.50] 0xFFFF0000 0 12 -1 "

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/files/PosixFiles.h"
+#include "platform/files/SystemFiles.h"
 
 #include <optional>
 #include <string>
@@ -73,7 +73,7 @@ private:
 
     std::string m_executable;
     std::optional<std::string> m_configuration;
-    platform::PosixFiles m_real;
+    platform::SystemFiles m_real;
     Step m_failAt;
     bool m_failed = false;
 };

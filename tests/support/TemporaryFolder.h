@@ -1,10 +1,9 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,12 +16,20 @@ namespace rennlupe::support {
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rennlupe-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() /
+                                   ("rennlupe-test-" + std::to_string(random() % 1000000000));
+            std::error_code ignored;
+            if (std::filesystem::create_directory(candidate, ignored)) {
+                std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ignored);
+                m_path = candidate;
+            }
+        }
+        if (m_path.empty()) {
             throw std::runtime_error("no temporary folder");
         }
-        m_path = pattern;
     }
     ~TemporaryFolder() {
         std::error_code ignored;

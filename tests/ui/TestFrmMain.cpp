@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -107,6 +108,9 @@ TEST_F(OldMainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
 
 // Another sender on loopback neither connects, counts cars nor keeps the link alive.
 TEST_F(OldMainWindow, AStrangersDatagramsAreDroppedAndCounted) {
+    if (std::getenv("RENNLUPE_UNDER_WINE") != nullptr) {
+        GTEST_SKIP() << "Wine does not send from a second loopback address";
+    }
     connected();
     form.lngTimer = 50;
     support::UdpPeer stranger("127.0.0.2");

@@ -4,43 +4,18 @@
 
 #include "platform/eventloop/readiness.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <iostream>
 #include <utility>
 
 namespace rennlupe::platform {
 
-namespace {
-
-volatile sig_atomic_t g_signalWrite = -1;
-struct sigaction g_previousInt {};
-struct sigaction g_previousTerm {};
-
-void writeSignal(int signal) {
-    const int saved = errno;
-    const auto byte = static_cast<unsigned char>(signal);
-    [[maybe_unused]] const auto written = ::write(g_signalWrite, &byte, 1);
-    errno = saved;
-}
-
-}  // namespace
-
 PollLoop::PollLoop() = default;
 
 PollLoop::~PollLoop() {
     if (m_signalRead >= 0) {
-        ::sigaction(SIGINT, &g_previousInt, nullptr);
-        ::sigaction(SIGTERM, &g_previousTerm, nullptr);
-        g_signalWrite = -1;
-        ::close(m_signalRead);
-        ::close(m_signalWrite);
+        closeQuitWake();
     }
 }
 
@@ -106,20 +81,10 @@ void PollLoop::onSignals(std::function<void(int signal)> handler) {
     if (m_signalRead >= 0) {
         return;
     }
-    std::array<int, 2> ends{};
-    if (::pipe2(ends.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
+    m_signalRead = openQuitWake();
+    if (m_signalRead < 0) {
         std::cerr << "rennlupe: no signal pipe, signals end the program\n";
-        return;
     }
-    m_signalRead = ends[0];
-    m_signalWrite = ends[1];
-    g_signalWrite = m_signalWrite;
-    struct sigaction action {};
-    action.sa_handler = writeSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, &g_previousInt);
-    ::sigaction(SIGTERM, &action, &g_previousTerm);
 }
 
 void PollLoop::collect(Descriptor descriptor, const Watch& watch, short revents) {
@@ -133,35 +98,35 @@ void PollLoop::round(int timeoutMilliseconds) {
     m_polled.clear();
     for (const auto& [descriptor, entry] : m_watches) {
         if (const short events = pollEventsFor(*entry); events != 0) {
-            m_polled.push_back({static_cast<int>(descriptor), events, 0});
+            m_polled.push_back({descriptor, events, 0});
         }
     }
     if (m_signalRead >= 0) {
-        m_polled.push_back({m_signalRead, POLLIN, 0});
+        m_polled.push_back({m_signalRead, kPollIn, 0});
     }
-    const int ready = ::poll(m_polled.data(), m_polled.size(), timeoutMilliseconds);
+    const int ready = pollDescriptors(m_polled, timeoutMilliseconds);
     const std::uint64_t epoch = ++m_epoch;
     if (ready > 0) {
         m_events.clear();
         bool signalled = false;
-        for (const pollfd& entry : m_polled) {
+        for (const PolledDescriptor& entry : m_polled) {
             if (entry.revents == 0) {
                 continue;
             }
-            if (entry.fd == m_signalRead) {
+            if (entry.descriptor == m_signalRead) {
                 signalled = true;
                 continue;
             }
-            const auto found = m_watches.find(entry.fd);
+            const auto found = m_watches.find(entry.descriptor);
             if (found == m_watches.end()) {
                 continue;
             }
             // Closed without being unwatched: left out from now on, not polled in a spin.
-            if ((entry.revents & POLLNVAL) != 0) {
+            if ((entry.revents & kPollInvalid) != 0) {
                 found->second->quiet = true;
                 continue;
             }
-            collect(entry.fd, *found->second, entry.revents);
+            collect(entry.descriptor, *found->second, entry.revents);
         }
         // A nested round has polled afresh: what is still true it has delivered. It also
         // refills m_events, so each event is copied out and the loop stops at once.
@@ -231,11 +196,11 @@ void PollLoop::readSignals() {
     }
     std::array<unsigned char, 16> signals{};
     for (;;) {
-        const auto count = ::read(m_signalRead, signals.data(), signals.size());
-        if (count <= 0) {
+        const std::size_t count = takeQuitRequests(signals);
+        if (count == 0) {
             return;
         }
-        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+        for (std::size_t i = 0; i < count; ++i) {
             if (m_signalHandler) {
                 invoke([&] { m_signalHandler(signals[i]); });
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/eventloop/EventLoop.h"
+#include "platform/eventloop/pollSystem.h"
 #include "platform/eventloop/WatchArming.h"
 
 #include <chrono>
@@ -11,12 +12,9 @@
 #include <memory>
 #include <vector>
 
-// poll()'s record, declared only, so that the header needs no system header.
-struct pollfd;
-
 namespace rennlupe::platform {
 
-// The event loop over poll(), for the tests and the headless front end.
+// The event loop over poll() (WSAPoll on Windows), for the tests and the headless front end.
 class PollLoop final : public EventLoop {
 public:
     PollLoop();
@@ -37,8 +35,8 @@ public:
     void run() override;
     void quit() override;
 
-    // SIGINT and SIGTERM end a wait at once; the handler then runs on the
-    // loop's thread like any other callback.
+    // SIGINT and SIGTERM (on Windows the console's Ctrl-C and close) end a wait at once; the
+    // handler then runs on the loop's thread like any other callback.
     void onSignals(std::function<void(int signal)> handler);
 
 private:
@@ -74,15 +72,14 @@ private:
     std::map<TimerId, std::shared_ptr<Timer>> m_timers;
     std::deque<std::function<void()>> m_posted;
     // Kept between rounds so that a round allocates nothing.
-    std::vector<pollfd> m_polled;
+    std::vector<PolledDescriptor> m_polled;
     std::vector<Event> m_events;
     std::uint64_t m_nextSerial = 1;
     TimerId m_nextTimer = 1;
     std::uint64_t m_epoch = 0;
     bool m_inProcessPending = false;
     bool m_quit = false;
-    int m_signalRead = -1;
-    int m_signalWrite = -1;
+    Descriptor m_signalRead = -1;
     std::function<void(int)> m_signalHandler;
 };
 

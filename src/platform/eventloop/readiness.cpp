@@ -1,20 +1,10 @@
 #include "platform/eventloop/readiness.h"
 
-#include <poll.h>
-#include <sys/ioctl.h>
+#include "platform/eventloop/pollSystem.h"
 
 #include <utility>
 
 namespace rennlupe::platform {
-
-namespace {
-
-bool peerEndedWithNothingLeft(EventLoop::Descriptor descriptor) {
-    int waiting = 0;
-    return ::ioctl(static_cast<int>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
-}
-
-}  // namespace
 
 WatchArming armedFor(SocketRole role, int mask) {
     WatchArming watch;
@@ -68,25 +58,25 @@ short pollEventsFor(const WatchArming& watch) {
     int events = 0;
     switch (watch.role) {
     case SocketRole::Connecting:
-        events = POLLOUT;
+        events = kPollOut;
         break;
     case SocketRole::Listening:
-        events = watch.acceptArmed && (watch.mask & EventLoop::kAccept) != 0 ? POLLIN : 0;
+        events = watch.acceptArmed && (watch.mask & EventLoop::kAccept) != 0 ? kPollIn : 0;
         break;
     case SocketRole::Connected:
         if (watch.readArmed && (watch.mask & (EventLoop::kRead | EventLoop::kClose)) != 0) {
-            events |= POLLIN | POLLRDHUP;
+            events |= kPollIn | kPollPeerClosed;
         }
         if (watch.writeArmed && (watch.mask & EventLoop::kWrite) != 0) {
-            events |= POLLOUT;
+            events |= kPollOut;
         }
         break;
     case SocketRole::Datagram:
         if (watch.readArmed && (watch.mask & EventLoop::kRead) != 0) {
-            events |= POLLIN;
+            events |= kPollIn;
         }
         if (watch.writeArmed && (watch.mask & EventLoop::kWrite) != 0) {
-            events |= POLLOUT;
+            events |= kPollOut;
         }
         break;
     }
@@ -99,21 +89,21 @@ ReadinessCodes readinessCodes(EventLoop::Descriptor descriptor, const WatchArmin
     const auto add = [&result](int code, bool failed = false) {
         result.codes[result.count++] = Readiness{code, failed};
     };
-    const bool broken = (revents & (POLLERR | POLLHUP)) != 0;
+    const bool broken = (revents & (kPollError | kPollHangUp)) != 0;
     switch (watch.role) {
     case SocketRole::Connecting:
-        if (broken || (revents & POLLOUT) != 0) {
+        if (broken || (revents & kPollOut) != 0) {
             add(EventLoop::kConnect, broken);
             add(EventLoop::kWrite);
         }
         return result;
     case SocketRole::Listening:
-        if ((revents & POLLIN) != 0) {
+        if ((revents & kPollIn) != 0) {
             add(EventLoop::kAccept);
         }
         return result;
     case SocketRole::Datagram:
-        if ((revents & (POLLIN | POLLERR)) != 0) {
+        if ((revents & (kPollIn | kPollError)) != 0) {
             add(EventLoop::kRead);
         }
         break;
@@ -122,15 +112,15 @@ ReadinessCodes readinessCodes(EventLoop::Descriptor descriptor, const WatchArmin
             add(EventLoop::kClose);
             return result;
         }
-        if ((revents & POLLRDHUP) != 0 &&
-            ((watch.mask & EventLoop::kRead) == 0 || peerEndedWithNothingLeft(descriptor))) {
+        if ((revents & kPollPeerClosed) != 0 &&
+            ((watch.mask & EventLoop::kRead) == 0 || nothingLeftToRead(descriptor))) {
             add(EventLoop::kClose);
-        } else if ((revents & POLLIN) != 0) {
+        } else if ((revents & kPollIn) != 0) {
             add(EventLoop::kRead);
         }
         break;
     }
-    if ((revents & POLLOUT) != 0) {
+    if ((revents & kPollOut) != 0) {
         add(EventLoop::kWrite);
     }
     return result;

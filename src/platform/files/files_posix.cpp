@@ -1,4 +1,4 @@
-#include "platform/files/PosixFiles.h"
+#include "platform/files/SystemFiles.h"
 
 #include "platform/files/programPaths.h"
 
@@ -95,13 +95,21 @@ bool syncFolderOf(const std::string& path) {
 
 }  // namespace
 
-std::string PosixFiles::executablePath() const {
+std::string_view programFolderName() {
+    return "rennlupe";
+}
+
+char SystemFiles::separator() const {
+    return '/';
+}
+
+std::string SystemFiles::executablePath() const {
     // Read once: each gauge packet asks for the shift picture beside the executable.
     static const std::string path = readLink("/proc/self/exe").value_or(std::string());
     return path;
 }
 
-std::string PosixFiles::configurationFolder() const {
+std::string SystemFiles::configurationFolder() const {
     if (const char* configHome = std::getenv("XDG_CONFIG_HOME"); isAbsolute(configHome)) {
         return configHome;
     }
@@ -111,7 +119,7 @@ std::string PosixFiles::configurationFolder() const {
     return {};
 }
 
-std::optional<std::string> PosixFiles::read(const std::string& path) const {
+std::optional<std::string> SystemFiles::read(const std::string& path) const {
     Descriptor file(retryOnInterrupt([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }));
     if (!file.valid()) {
         return std::nullopt;
@@ -131,12 +139,12 @@ std::optional<std::string> PosixFiles::read(const std::string& path) const {
     }
 }
 
-bool PosixFiles::exists(const std::string& path) const {
+bool SystemFiles::exists(const std::string& path) const {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0;
 }
 
-std::optional<FileStamp> PosixFiles::stampOf(const std::string& path) const {
+std::optional<FileStamp> SystemFiles::stampOf(const std::string& path) const {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         return std::nullopt;
@@ -147,7 +155,7 @@ std::optional<FileStamp> PosixFiles::stampOf(const std::string& path) const {
     return FileStamp{seconds * kNanosecondsPerSecond + status.st_mtim.tv_nsec, size};
 }
 
-std::string PosixFiles::resolveLinks(const std::string& path) const {
+std::string SystemFiles::resolveLinks(const std::string& path) const {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinks; ++hop) {
         struct stat status {};
@@ -165,17 +173,17 @@ std::string PosixFiles::resolveLinks(const std::string& path) const {
     return current;
 }
 
-bool PosixFiles::isWritableFile(const std::string& path) const {
+bool SystemFiles::isWritableFile(const std::string& path) const {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && (status.st_mode & 0222) != 0 &&
            ::access(path.c_str(), W_OK) == 0;
 }
 
-bool PosixFiles::isWritableFolder(const std::string& folder) const {
+bool SystemFiles::isWritableFolder(const std::string& folder) const {
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-bool PosixFiles::createFolders(const std::string& folder) {
+bool SystemFiles::createFolders(const std::string& folder) {
     if (folder.empty()) {
         return false;
     }
@@ -192,7 +200,7 @@ bool PosixFiles::createFolders(const std::string& folder) {
     return isFolder(folder);
 }
 
-std::optional<std::string> PosixFiles::createTemporaryBeside(const std::string& target) {
+std::optional<std::string> SystemFiles::createTemporaryBeside(const std::string& target) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate =
             target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
@@ -209,18 +217,18 @@ std::optional<std::string> PosixFiles::createTemporaryBeside(const std::string& 
     return std::nullopt;
 }
 
-bool PosixFiles::overwrite(const std::string& path, std::string_view bytes) {
+bool SystemFiles::overwrite(const std::string& path, std::string_view bytes) {
     Descriptor file(retryOnInterrupt([&] { return ::open(path.c_str(), O_WRONLY | O_CLOEXEC); }));
     return file.valid() && writeAll(file.get(), bytes) &&
            ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 && file.close();
 }
 
-bool PosixFiles::flush(const std::string& path) {
+bool SystemFiles::flush(const std::string& path) {
     Descriptor file(retryOnInterrupt([&] { return ::open(path.c_str(), O_WRONLY | O_CLOEXEC); }));
     return file.valid() && ::fsync(file.get()) == 0 && file.close();
 }
 
-bool PosixFiles::copyPermissions(const std::string& from, const std::string& to) {
+bool SystemFiles::copyPermissions(const std::string& from, const std::string& to) {
     struct stat status {};
     if (::stat(from.c_str(), &status) != 0) {
         return false;
@@ -230,7 +238,7 @@ bool PosixFiles::copyPermissions(const std::string& from, const std::string& to)
     return ::chmod(to.c_str(), status.st_mode & 07777) == 0;
 }
 
-bool PosixFiles::rename(const std::string& from, const std::string& to) {
+bool SystemFiles::rename(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) {
         return false;
     }
@@ -238,7 +246,7 @@ bool PosixFiles::rename(const std::string& from, const std::string& to) {
     return true;
 }
 
-bool PosixFiles::remove(const std::string& path) {
+bool SystemFiles::remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 

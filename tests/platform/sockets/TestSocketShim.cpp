@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -49,9 +50,12 @@ TEST(SocketShim, RealFailuresCarryWindowsSocketsNumbers) {
     SocketAddress taken{};
     const NativeSocket first = boundSocket(kSocketDatagram, 17, taken);
     const NativeSocket second = openSocket(kSocketDatagram, 17);
-    EXPECT_EQ(errorAfter(bindSocket(second, taken) == -1), 10048);
-    // 192.0.2.1 is no local address.
-    EXPECT_EQ(errorAfter(bindSocket(second, {0xC0000201, 0}) == -1), 10049);
+    // Wine lets a datagram socket bind a taken port, or an address that is not
+    // the machine's (192.0.2.1); Windows and Linux refuse both.
+    if (std::getenv("RENNLUPE_UNDER_WINE") == nullptr) {
+        EXPECT_EQ(errorAfter(bindSocket(second, taken) == -1), 10048);
+        EXPECT_EQ(errorAfter(bindSocket(second, {0xC0000201, 0}) == -1), 10049);
+    }
     EXPECT_EQ(setNonBlocking(second), 0);
     std::array<std::uint8_t, 8> buffer{};
     EXPECT_EQ(errorAfter(receiveBytes(second, buffer) == -1), kErrorWouldBlock);

@@ -8,11 +8,14 @@
 
 namespace rennlupe::platform {
 
-class PosixFiles final : public Files {
+// The running system's files: files_posix.cpp or files_win.cpp, as CMake picks.
+// Paths are UTF-8 on both.
+class SystemFiles final : public Files {
 public:
     std::string executablePath() const override;
-    char separator() const override { return '/'; }
-    // $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config.
+    char separator() const override;
+    // POSIX: $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config.
+    // Windows: %APPDATA%.
     std::string configurationFolder() const override;
 
     std::optional<std::string> read(const std::string& path) const override;
