@@ -8,16 +8,6 @@ scenario=$3
 
 . "$(dirname "$0")/harness.sh"
 
-# Waits up to $3 seconds for a line matching $2 in the file $1.
-expect_in() {
-  local file=$1 pattern=$2 seconds=${3:-10} i
-  for ((i = 0; i < seconds * 20; i++)); do
-    grep -q -- "$pattern" "$file" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  fail "no line matching '$pattern' in $(basename "$file") within $seconds s"
-}
-
 # The stand-in game with our own options, up once it listens.
 start_game() {
   "$sim" --bind "$address" "$@" > "$work/sim.txt" 2>&1 &

@@ -28,6 +28,16 @@ fail() {
   exit 1
 }
 
+# Waits up to $3 seconds for a line matching $2 in the file $1.
+expect_in() {
+  local file=$1 pattern=$2 seconds=${3:-10} i
+  for ((i = 0; i < seconds * 20; i++)); do
+    grep -q -- "$pattern" "$file" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  fail "no line matching '$pattern' in $(basename "$file") within $seconds s"
+}
+
 # Starts the stand-in game on the run's address and waits until it listens, so
 # the program's first initialisation packet is not lost on a busy machine.
 start_sim() {

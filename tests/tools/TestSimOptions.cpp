@@ -46,12 +46,16 @@ TEST(SimOptions, EveryOptionReachesItsField) {
               std::make_tuple(SimOptions::Protocol::Modern, 48, 10, false));
     const auto screen =
         parseSimOptions(std::vector<std::string_view>{"--screen", "--screen-size", "1280x720",
-                                                      "--shift-b-every", "2"},
+                                                      "--shift-b-every", "2", "--type", "1.5:!rl",
+                                                      "--click", "2:206", "--click", "3:0"},
                         error);
     ASSERT_TRUE(screen) << error;
     EXPECT_EQ(
         std::tie(screen->screen, screen->screenWidth, screen->screenHeight, screen->shiftBEvery),
         std::make_tuple(true, 1280, 720, 2.0));
+    ASSERT_EQ(screen->typed.size() + screen->clicks.size(), 3U);
+    EXPECT_EQ(std::tie(screen->typed[0].at, screen->typed[0].text, screen->clicks[1].clickId),
+              std::make_tuple(1.5, "!rl", 0));
 }
 
 // Bad options end the tool with 2 and say why; a bounded run ends with 0.
@@ -73,7 +77,9 @@ TEST(SimOptions, TheToolAnswersHelpBadOptionsAndABoundedRun) {
              {"--fast 1", 2, "unknown option --fast"},
              {"--screen-size 960", 2, "--screen-size: '960' is not a size WxH"},
              {"--screen-size 199x540", 2, "--screen-size: '199x540' is not a size WxH"},
-             {"--protocol legacy --shift-b-every 1", 2, "--screen and --shift-b-every: the legacy"},
+             {"--protocol legacy --click 1:200", 2, "--screen, --shift-b-every, --type and"},
+             {"--click 1:240", 2, "--click: '1:240' is not S:ID, seconds above 0 and a ClickID"},
+             {"--type 2", 2, "--type: '2' is not S:TEXT"},
              {"extra", 2, "unknown option extra"},
              {"--bind 10.255.255.1 --free-port", 1, "no free UDP port"}}) {
         const auto [code, output] = runTool(options);

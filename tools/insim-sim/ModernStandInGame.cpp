@@ -1,8 +1,10 @@
 #include "insim-sim/ModernStandInGame.h"
 
 #include "insim10/ButtonFunctions.h"
+#include "insim10/ButtonStyle.h"
 #include "insim10/GameText.h"
 #include "insim10/IsBfn.h"
+#include "insim10/IsBtc.h"
 #include "insim10/IsBtn.h"
 #include "insim10/IsiFlags.h"
 #include "insim10/IsIsi.h"
@@ -20,6 +22,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 namespace rennlupe::tools {
@@ -144,6 +147,36 @@ void ModernStandInGame::pressShiftB() {
     m_changed();
 }
 
+// IS_MSO: 6 UserType | 7 TextStart | 8 "name : text", zero-ended, padded to a whole word.
+void ModernStandInGame::type(std::string_view text) {
+    constexpr std::string_view kName = "Racer : ";
+    const bool command = m_prefix != 0 && !text.empty() && text[0] == static_cast<char>(m_prefix);
+    std::vector<std::uint8_t> mso{0,
+                                  insim10::kIspMso,
+                                  0,
+                                  0,
+                                  0,
+                                  0,
+                                  static_cast<std::uint8_t>(command ? 2 : 1),
+                                  static_cast<std::uint8_t>(kName.size())};
+    mso.insert(mso.end(), kName.begin(), kName.end());
+    mso.insert(mso.end(), text.begin(), text.end());
+    mso.resize((mso.size() / 4 + 1) * 4);
+    mso[0] = static_cast<std::uint8_t>(mso.size() / 4);
+    send(mso);
+    say("user typed " + std::string(text));
+}
+
+void ModernStandInGame::click(std::uint8_t clickId) {
+    const auto& button = m_board.at(clickId);
+    if (m_board.userCleared() || !button || (button->style & insim10::kIsbClick) == 0) {
+        say("no button " + std::to_string(clickId) + " to click");
+        return;
+    }
+    send(insim10::IsBtc{0, 0, clickId, 0, 1}.bytes());
+    say("user clicked " + std::to_string(clickId));
+}
+
 void ModernStandInGame::handleTiny(std::uint8_t reqI, std::uint8_t subT) {
     if (subT == insim10::kTinyClose) {
         linkDown();
@@ -195,6 +228,7 @@ void ModernStandInGame::linkUp(std::span<const std::uint8_t> packet, platform::S
     linkDown();
     m_peer = platform::SocketAddress{from.address, isi->UDPPort != 0 ? isi->UDPPort : from.port};
     m_positions = (isi->Flags & insim10::kIsfMci) != 0;
+    m_prefix = isi->Prefix;
     say("link up from " + addressText(from) + " replies to " + addressText(*m_peer));
     std::array<char, 64> line{};
     std::snprintf(line.data(), line.size(), "interval %u ms, flags 0x%04X", unsigned{isi->Interval},
@@ -230,6 +264,12 @@ void ModernStandInGame::linkUp(std::span<const std::uint8_t> packet, platform::S
         }
     });
     every(m_options.shiftBEvery, [this] { pressShiftB(); });
+    for (const auto& typed : m_options.typed) {
+        once(typed.at, [this, text = typed.text] { type(text); });
+    }
+    for (const auto& planned : m_options.clicks) {
+        once(planned.at, [this, id = planned.clickId] { click(id); });
+    }
     every(m_options.viewEvery, [this] {
         if (const auto plid = m_race.moveView()) {
             send(m_race.state(0).bytes());
@@ -280,6 +320,15 @@ void ModernStandInGame::step() {
                      std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()))
                  .bytes());
     }
+}
+
+void ModernStandInGame::once(double seconds, std::function<void()> work) {
+    const auto timer = std::make_shared<platform::EventLoop::TimerId>(0);
+    *timer = m_loop.startTimer(millisecondsOf(seconds), [this, timer, work = std::move(work)] {
+        m_loop.stopTimer(*timer);
+        work();
+    });
+    m_timers.push_back(*timer);
 }
 
 void ModernStandInGame::every(std::optional<double> seconds, std::function<void()> tick) {

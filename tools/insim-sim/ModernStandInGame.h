@@ -15,6 +15,7 @@
 #include <random>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rennlupe::tools {
@@ -35,6 +36,11 @@ public:
     const ModernRaceSimulation& race() const { return m_race; }
     // The user's SHIFT+B: the board cleared or asked back, the program told.
     void pressShiftB();
+    // The user types in the chat: IS_MSO, as a command (UserType 2) when the text
+    // starts with the program's prefix.
+    void type(std::string_view text);
+    // The user clicks a button: IS_BTC, when the program shows a clickable one there.
+    void click(std::uint8_t clickId);
     // Called after each step of the race and each change of the board.
     void onChange(std::function<void()> changed) { m_changed = std::move(changed); }
 
@@ -48,6 +54,7 @@ private:
     void startRace();
     void step();
     void every(std::optional<double> seconds, std::function<void()> tick);
+    void once(double seconds, std::function<void()> work);
     double now() const;
     void send(std::span<const std::uint8_t> bytes);
     void say(const std::string& line);
@@ -64,6 +71,7 @@ private:
     bool m_positions = false;  // the IS_ISI asked for MCI
     bool m_gauges = false;     // SMALL_SSG asked for OutGauge
     bool m_silent = false;
+    std::uint8_t m_prefix = 0;  // the IS_ISI's command prefix
     std::chrono::steady_clock::time_point m_started;
     std::vector<platform::EventLoop::TimerId> m_timers;
 };

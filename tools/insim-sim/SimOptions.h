@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rennlupe::tools {
 
@@ -27,6 +28,17 @@ struct SimOptions {
     std::optional<double> leaveEvery{};
     std::optional<double> viewEvery{};
     std::optional<double> shiftBEvery{};
+    // What the user does in the game, in seconds after the link came up.
+    struct Typed {
+        double at = 0;
+        std::string text;
+    };
+    struct Click {
+        double at = 0;
+        std::uint8_t clickId = 0;
+    };
+    std::vector<Typed> typed{};
+    std::vector<Click> clicks{};
     bool truth = false;
     bool screen = false;  // a window that stands in for the game's picture
     int screenWidth = 960;

@@ -32,6 +32,10 @@ constexpr std::string_view kUsage =
     "                       truth: at=T view=P V=S H=S (T steady clock, '-' undefined)\n"
     "  --shift-b-every S    the user presses SHIFT+B every S seconds: buttons cleared\n"
     "                       (BFN_USER_CLEAR sent), then asked back (BFN_REQUEST sent)\n"
+    "  --type S:TEXT        the user types TEXT in the chat S seconds after the link came\n"
+    "                       up (IS_MSO; as a command with the program's prefix first)\n"
+    "  --click S:ID         the user clicks button ID S seconds after the link came up\n"
+    "                       (IS_BTC, when the program shows a clickable button there)\n"
     "  --screen             show the buttons and the cars in a window (Qt builds only);\n"
     "                       SHIFT+B there acts as above\n"
     "  --screen-size WxH    the window's size, 200x150 to 3840x2160 (default 960x540)\n"
@@ -44,11 +48,11 @@ constexpr std::string_view kUsage =
     "  button hidden: id=N                               sent while the user cleared them\n"
     "  user cleared buttons | user asked for buttons     SHIFT+B\n";
 
-constexpr std::array<std::string_view, 18> kValueOptions = {
-    "--bind",         "--port",          "--cars",          "--rate",      "--laps",
-    "--silent-after", "--restart-every", "--drop",          "--password",  "--seed",
-    "--run-for",      "--protocol",      "--insim-version", "--pit-every", "--leave-every",
-    "--view-every",   "--shift-b-every", "--screen-size"};
+constexpr std::array<std::string_view, 20> kValueOptions = {
+    "--type",      "--click",       "--bind",         "--port",          "--cars",
+    "--rate",      "--laps",        "--silent-after", "--restart-every", "--drop",
+    "--password",  "--seed",        "--run-for",      "--protocol",      "--insim-version",
+    "--pit-every", "--leave-every", "--view-every",   "--shift-b-every", "--screen-size"};
 constexpr int kLegacyCars = 24;
 
 // Values as from_chars reads them: a "-" is taken, a "+" and blanks are not.
@@ -143,6 +147,25 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
              : name == "--view-every"    ? options.viewEvery
              : name == "--shift-b-every" ? options.shiftBEvery
                                          : options.runFor) = *number;
+        } else if (name == "--type" || name == "--click") {
+            const std::size_t colon = value.find(':');
+            const auto at = colon == std::string_view::npos
+                                ? std::nullopt
+                                : decimalIn(value.substr(0, colon), 0.001, 1e6);
+            const std::string_view rest =
+                colon == std::string_view::npos ? std::string_view() : value.substr(colon + 1);
+            if (name == "--type") {
+                if (!at || rest.empty() || rest.size() > 95) {
+                    return bad("S:TEXT, seconds above 0 and 1 to 95 characters");
+                }
+                options.typed.push_back({*at, std::string(rest)});
+            } else {
+                const auto id = wholeIn(rest, 0, 239);
+                if (!at || !id) {
+                    return bad("S:ID, seconds above 0 and a ClickID from 0 to 239");
+                }
+                options.clicks.push_back({*at, static_cast<std::uint8_t>(*id)});
+            }
         } else if (name == "--screen-size") {
             const std::size_t x = value.find('x');
             const auto width = wholeIn(value.substr(0, x), 200, 3840);
@@ -178,8 +201,9 @@ std::optional<SimOptions> parseSimOptions(std::span<const std::string_view> argu
         return std::nullopt;
     }
     if (options.protocol == SimOptions::Protocol::Legacy &&
-        (options.screen || options.shiftBEvery)) {
-        error = "--screen and --shift-b-every: the legacy game has no buttons";
+        (options.screen || options.shiftBEvery || !options.typed.empty() ||
+         !options.clicks.empty())) {
+        error = "--screen, --shift-b-every, --type and --click: the legacy game has no buttons";
         return std::nullopt;
     }
     return options;
