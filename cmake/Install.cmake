@@ -1,6 +1,27 @@
 # What `cmake --install` and the Debian package put where. The program finds its
 # pictures beside its executable, so they share one folder and the command on the
 # PATH is a link to it. Users who may not write there keep their settings at home.
+# Windows: a zip a racer unpacks anywhere, the program beside its pictures, a
+# start file for a game on the same machine and a short guide (both with CRLF lines).
+if(WIN32)
+  configure_file("${PROJECT_SOURCE_DIR}/assets/windows/Start Rennlupe.bat.in"
+    "${CMAKE_CURRENT_BINARY_DIR}/Start Rennlupe.bat" NEWLINE_STYLE CRLF)
+  configure_file(${PROJECT_SOURCE_DIR}/assets/windows/README-Windows.txt.in
+    ${CMAKE_CURRENT_BINARY_DIR}/README-Windows.txt @ONLY NEWLINE_STYLE CRLF)
+  install(TARGETS rennlupe RUNTIME DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/logo.jpg ${PROJECT_SOURCE_DIR}/assets/schalten.jpg
+    "${CMAKE_CURRENT_BINARY_DIR}/Start Rennlupe.bat" ${CMAKE_CURRENT_BINARY_DIR}/README-Windows.txt
+    DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_NAME Rennlupe)
+  set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+  set(CPACK_PACKAGE_FILE_NAME Rennlupe-${PROJECT_VERSION}-windows-x64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+  return()
+endif()
+
 set(RENNLUPE_PROGRAM_DIR lib/rennlupe)
 
 install(TARGETS rennlupe RUNTIME DESTINATION ${RENNLUPE_PROGRAM_DIR})
