@@ -18,14 +18,28 @@ namespace {
 
 using namespace insim10;
 
-TEST(ScreenWindow, ShiftBReachesTheGameAndBAloneDoesNot) {
-    const ButtonBoard board;
+// SHIFT+B and clicks reach the game; a click only on a clickable button, the upper one
+// where two overlap, and none while the user has cleared the buttons.
+TEST(ScreenWindow, ShiftBAndClicksOnClickableButtonsReachTheGame) {
+    ButtonBoard board;
+    board.place(IsBtn{1, 0, 7, 0, kIsbDark, 0, 0, 0, 100, 100, "text"});
+    board.place(IsBtn{1, 0, 8, 0, kIsbClick, 0, 10, 10, 20, 20, ">"});
+    board.place(IsBtn{1, 0, 9, 0, kIsbClick, 0, 20, 20, 20, 20, "<"});
     const ModernRaceSimulation race(4, 5, 10, 1);
     int presses = 0;
-    ScreenWindow window(board, race, [&] { ++presses; });
+    std::vector<int> clicks;
+    ScreenWindow window(
+        board, race, [&] { ++presses; }, [&](std::uint8_t id) { clicks.push_back(id); });
+    window.resize(400, 200);
     QTest::keyClick(&window, Qt::Key_B);
     QTest::keyClick(&window, Qt::Key_B, Qt::ShiftModifier);
     EXPECT_EQ(presses, 1);
+    for (const QPoint at : {QPoint(30, 15), QPoint(50, 25), QPoint(70, 35), QPoint(300, 150)}) {
+        QTest::mouseClick(&window, Qt::LeftButton, {}, at);
+    }
+    board.shiftB();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(30, 15));
+    EXPECT_EQ(clicks, (std::vector<int>{8, 9, 9}));
 }
 
 // One wide button per row on a 400x200 window: its fill just inside the corner, and
@@ -40,7 +54,8 @@ TEST(ScreenWindow, DrawsEachButtonByItsStyleAndColourCodes) {
              {kIsbcOk, "^1^9xx", QColor(64, 224, 64), QColor(66, 72, 81), 1}}) {
         ButtonBoard board;
         board.place(IsBtn{1, 0, 0, 0, style, 0, 0, 50, 200, 100, text});
-        ScreenWindow window(board, race, [] {});
+        ScreenWindow window(
+            board, race, [] {}, [](std::uint8_t) {});
         window.resize(400, 200);
         const QImage image = window.grab().toImage();
         EXPECT_NEAR(image.pixelColor(2, 52).red(), fill.red(), 3) << text;

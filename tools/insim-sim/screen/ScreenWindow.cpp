@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -46,8 +47,8 @@ QColor textColour(int code, std::uint8_t style) {
 }  // namespace
 
 ScreenWindow::ScreenWindow(const ButtonBoard& board, const ModernRaceSimulation& race,
-                           std::function<void()> shiftB)
-    : m_board(board), m_race(race), m_shiftB(std::move(shiftB)) {
+                           std::function<void()> shiftB, std::function<void(std::uint8_t)> click)
+    : m_board(board), m_race(race), m_shiftB(std::move(shiftB)), m_click(std::move(click)) {
     setWindowTitle(QStringLiteral("insim-sim screen"));
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -71,6 +72,23 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// The topmost (last drawn) clickable button under the pointer, on the game's grid.
+void ScreenWindow::mousePressEvent(QMouseEvent* event) {
+    const double x = event->position().x() * kGrid / width();
+    const double y = event->position().y() * kGrid / height();
+    for (std::size_t id = ButtonBoard::kButtons; id-- > 0;) {
+        const auto& button = m_board.at(id);
+        if (button && !m_board.userCleared() && (button->style & insim10::kIsbClick) != 0 &&
+            x >= button->l && x < button->l + button->w && y >= button->t &&
+            y < button->t + button->h) {
+            m_click(static_cast<std::uint8_t>(id));
+            update();
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void ScreenWindow::drawTrack(QPainter& painter) const {

@@ -31,7 +31,9 @@ int runScreen(const SimOptions& options, std::ostream& out, std::ostream& err) {
     if (!game.open()) {
         return 1;
     }
-    ScreenWindow window(game.board(), game.race(), [&game] { game.pressShiftB(); });
+    ScreenWindow window(
+        game.board(), game.race(), [&game] { game.pressShiftB(); },
+        [&game](std::uint8_t id) { game.click(id); });
     game.onChange([&window] { window.update(); });
     window.resize(options.screenWidth, options.screenHeight);
     // At the screen's right edge: beside the program's window, which opens at the left.
