@@ -1,4 +1,5 @@
 #include "platform/sockets/socket.h"
+#include "platform/sockets/socketErrors.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -18,9 +19,6 @@
 namespace rennlupe::platform {
 
 namespace {
-
-thread_local int t_lastError = 0;
-thread_local int t_failNextReceive = 0;
 
 // errno and the Windows Sockets number of the same condition.
 constexpr std::array<std::pair<int, int>, 41> kErrorMap{{
@@ -51,7 +49,7 @@ int windowsSocketsError(int systemError) {
 
 template <typename T>
 T fail(T result) {
-    t_lastError = windowsSocketsError(errno);
+    setLastError(windowsSocketsError(errno));
     return result;
 }
 
@@ -106,15 +104,6 @@ int resolverError(int code) {
     }
 }
 
-// The failure failNextReceive asked for, once.
-bool failsByTestHook() {
-    if (t_failNextReceive == 0) {
-        return false;
-    }
-    t_lastError = std::exchange(t_failNextReceive, 0);
-    return true;
-}
-
 }  // namespace
 
 int startup() {
@@ -122,10 +111,6 @@ int startup() {
 }
 
 void cleanup() {}
-
-int lastError() {
-    return t_lastError;
-}
 
 NativeSocket openSocket(int type, int protocol) {
     const int systemType = type == kSocketStream     ? SOCK_STREAM
@@ -286,7 +271,7 @@ std::optional<std::uint32_t> resolveIPv4(std::string_view host) {
     addrinfo* found = nullptr;
     const int result = ::getaddrinfo(terminated.c_str(), nullptr, &hints, &found);
     if (result != 0) {
-        t_lastError = resolverError(result);
+        setLastError(resolverError(result));
         return std::nullopt;
     }
     const auto* first = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
@@ -317,10 +302,6 @@ std::vector<std::uint32_t> ownIPv4Addresses() {
     }
     ::freeifaddrs(list);
     return addresses;
-}
-
-void failNextReceive(int error) {
-    t_failNextReceive = error;
 }
 
 }  // namespace rennlupe::platform

@@ -1,4 +1,5 @@
 #include "platform/sockets/socket.h"
+#include "platform/sockets/socketErrors.h"
 
 // Winsock first: windows.h, which the others include, would bring the old winsock.h.
 #include <winsock2.h>
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace rennlupe::platform {
 
@@ -18,12 +18,9 @@ namespace {
 // SIO_UDP_CONNRESET, which older mingw-w64 headers lack.
 constexpr DWORD kReportUdpReset = IOC_IN | IOC_VENDOR | 12;
 
-thread_local int t_lastError = 0;
-thread_local int t_failNextReceive = 0;
-
 template <typename T>
 T fail(T result) {
-    t_lastError = ::WSAGetLastError();
+    setLastError(::WSAGetLastError());
     return result;
 }
 
@@ -55,15 +52,6 @@ int length(std::size_t size) {
     return static_cast<int>(std::min<std::size_t>(size, 0x7fffffff));
 }
 
-// The failure failNextReceive asked for, once.
-bool failsByTestHook() {
-    if (t_failNextReceive == 0) {
-        return false;
-    }
-    t_lastError = std::exchange(t_failNextReceive, 0);
-    return true;
-}
-
 // A datagram larger than the buffer arrives cut, as on Linux, not as a failure.
 std::ptrdiff_t cutToBuffer(int result, std::size_t size) {
     if (result == SOCKET_ERROR && ::WSAGetLastError() == WSAEMSGSIZE) {
@@ -81,10 +69,6 @@ int startup() {
 
 void cleanup() {
     ::WSACleanup();
-}
-
-int lastError() {
-    return t_lastError;
 }
 
 NativeSocket openSocket(int type, int protocol) {
@@ -245,10 +229,8 @@ std::optional<std::uint32_t> resolveIPv4(std::string_view host) {
     hints.ai_family = AF_INET;
     addrinfo* found = nullptr;
     if (::getaddrinfo(terminated.c_str(), nullptr, &hints, &found) != 0) {
-        t_lastError = ::WSAGetLastError();
-        if (t_lastError == 0) {
-            t_lastError = kErrorHostNotFound;
-        }
+        const int error = ::WSAGetLastError();
+        setLastError(error != 0 ? error : kErrorHostNotFound);
         return std::nullopt;
     }
     const auto* first = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
@@ -289,10 +271,6 @@ std::vector<std::uint32_t> ownIPv4Addresses() {
         }
     }
     return addresses;
-}
-
-void failNextReceive(int error) {
-    t_failNextReceive = error;
 }
 
 }  // namespace rennlupe::platform
