@@ -37,13 +37,13 @@ app_pid=$!
 expect_in "$work/out.txt" "^status: Connected to LFS S3" 40
 expect_in "$work/out.txt" "^button: id=201 .*text=^3H - [0-9][0-9]:[0-9][0-9]:[0-9]" 10
 expect_in "$work/sim.txt" "^button: id=206 .*text=>" 15
-expect_in "$work/sim.txt" "^user clicked 206" 10
-expect_in "$work/out.txt" "^button: id=200 l=" 5
-expect_in "$work/sim.txt" "user clicked 206" 10
-sleep 1
+# Each click moves the lines and saves the six keys at once.
+expect_in "$work/rennlupe.ini" "^X position=520"$'\r' 15
 grep -c "^user clicked 206" "$work/sim.txt" | grep -qx 2 || fail "the two clicks did not both reach the program"
-tr -d '\r' < "$work/rennlupe.ini" | grep -qx "X position=520" ||
-  fail "the clicks were not saved: $(tr -d '\r' < "$work/rennlupe.ini" | grep position)"
+for key in "X position" "Y position" Farbe $'Gr\xf6\xdfe' "Grafik X" "Grafik Y"; do
+  LC_ALL=C grep -qa "^$key=[0-9]*"$'\r$' "$work/rennlupe.ini" || fail "the clicks did not save $key"
+done
+expect_in "$work/out.txt" "^button: id=200 l=" 5
 
 # Ctrl-C: Wine turns SIGINT to the program's process into the console's CTRL_C_EVENT.
 program=$(pgrep -f "rennlupe.exe --headless --connect --game-port $game_port" | head -1)

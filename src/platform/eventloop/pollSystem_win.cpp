@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include <atomic>
+#include <mutex>
 #include <vector>
 
 namespace rennlupe::platform {
@@ -16,7 +16,9 @@ constexpr unsigned char kInterrupt = 2;   // SIGINT
 constexpr unsigned char kTerminate = 15;  // SIGTERM
 
 SOCKET g_wakeRead = INVALID_SOCKET;
-std::atomic<SOCKET> g_wakeWrite{INVALID_SOCKET};
+SOCKET g_wakeWrite = INVALID_SOCKET;
+// The handler runs on a thread of its own: it must not send on a socket being closed.
+std::mutex g_wakeLock;
 HANDLE g_ended = nullptr;
 
 short toSystem(short events) {
@@ -56,12 +58,14 @@ short fromSystem(short revents) {
 // or a shutdown Windows ends the process once this returns, so it waits for the
 // program to finish its own ending first.
 BOOL WINAPI onConsoleControl(DWORD control) {
-    const SOCKET wake = g_wakeWrite.load();
-    if (wake == INVALID_SOCKET) {
-        return FALSE;
+    {
+        const std::lock_guard lock(g_wakeLock);
+        if (g_wakeWrite == INVALID_SOCKET) {
+            return FALSE;
+        }
+        const char request = static_cast<char>(control == CTRL_C_EVENT ? kInterrupt : kTerminate);
+        ::send(g_wakeWrite, &request, 1, 0);
     }
-    const char request = static_cast<char>(control == CTRL_C_EVENT ? kInterrupt : kTerminate);
-    ::send(wake, &request, 1, 0);
     if (control == CTRL_CLOSE_EVENT || control == CTRL_LOGOFF_EVENT ||
         control == CTRL_SHUTDOWN_EVENT) {
         ::WaitForSingleObject(g_ended, INFINITE);
@@ -70,9 +74,11 @@ BOOL WINAPI onConsoleControl(DWORD control) {
 }
 
 void closeBoth() {
+    const std::lock_guard lock(g_wakeLock);
     ::closesocket(g_wakeRead);
-    ::closesocket(g_wakeWrite.exchange(INVALID_SOCKET));
+    ::closesocket(g_wakeWrite);
     g_wakeRead = INVALID_SOCKET;
+    g_wakeWrite = INVALID_SOCKET;
 }
 
 }  // namespace
@@ -101,24 +107,34 @@ bool nothingLeftToRead(std::intptr_t descriptor) {
     return ::ioctlsocket(static_cast<SOCKET>(descriptor), FIONREAD, &waiting) == 0 && waiting == 0;
 }
 
-// Two loopback datagram sockets: the handler's thread sends to the one the wait watches.
+// Two loopback datagram sockets connected to each other, so no other sender can
+// reach the one the wait watches; the handler's thread sends on the other.
 std::intptr_t openQuitWake() {
     if (g_wakeRead != INVALID_SOCKET) {
         return static_cast<std::intptr_t>(g_wakeRead);
     }
-    g_wakeRead = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    const SOCKET read = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
     const SOCKET write = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    g_wakeWrite = write;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
-    int size = sizeof address;
+    {
+        const std::lock_guard lock(g_wakeLock);
+        g_wakeRead = read;
+        g_wakeWrite = write;
+    }
+    sockaddr_in readEnd{};
+    readEnd.sin_family = AF_INET;
+    readEnd.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
+    sockaddr_in writeEnd = readEnd;
+    int size = sizeof readEnd;
     u_long nonBlocking = 1;
-    const auto generic = reinterpret_cast<sockaddr*>(&address);
-    if (g_wakeRead == INVALID_SOCKET || write == INVALID_SOCKET ||
-        ::bind(g_wakeRead, generic, size) != 0 || ::getsockname(g_wakeRead, generic, &size) != 0 ||
-        ::connect(write, generic, size) != 0 ||
-        ::ioctlsocket(g_wakeRead, static_cast<long>(FIONBIO), &nonBlocking) != 0) {
+    const auto generic = [](sockaddr_in& address) { return reinterpret_cast<sockaddr*>(&address); };
+    if (read == INVALID_SOCKET || write == INVALID_SOCKET ||
+        ::bind(read, generic(readEnd), size) != 0 ||
+        ::getsockname(read, generic(readEnd), &size) != 0 ||
+        ::bind(write, generic(writeEnd), size) != 0 ||
+        ::getsockname(write, generic(writeEnd), &size) != 0 ||
+        ::connect(write, generic(readEnd), size) != 0 ||
+        ::connect(read, generic(writeEnd), size) != 0 ||
+        ::ioctlsocket(read, static_cast<long>(FIONBIO), &nonBlocking) != 0) {
         closeBoth();
         return -1;
     }
@@ -129,7 +145,7 @@ std::intptr_t openQuitWake() {
     // A program started with Ctrl-C ignored (start /b, some shells) takes it again.
     ::SetConsoleCtrlHandler(nullptr, FALSE);
     ::SetConsoleCtrlHandler(onConsoleControl, TRUE);
-    return static_cast<std::intptr_t>(g_wakeRead);
+    return static_cast<std::intptr_t>(read);
 }
 
 std::size_t takeQuitRequests(std::span<unsigned char> into) {
@@ -144,13 +160,15 @@ std::size_t takeQuitRequests(std::span<unsigned char> into) {
     return count;
 }
 
+// The ending is complete: a handler waiting for it is let go first, since taking the
+// handler out waits for handlers that run.
 void closeQuitWake() {
     if (g_wakeRead == INVALID_SOCKET) {
         return;
     }
-    ::SetConsoleCtrlHandler(onConsoleControl, FALSE);
     closeBoth();
     ::SetEvent(g_ended);
+    ::SetConsoleCtrlHandler(onConsoleControl, FALSE);
 }
 
 }  // namespace rennlupe::platform

@@ -92,8 +92,9 @@ ReadinessCodes readinessCodes(EventLoop::Descriptor descriptor, const WatchArmin
     const bool broken = (revents & (kPollError | kPollHangUp)) != 0;
     switch (watch.role) {
     case SocketRole::Connecting:
-        if (broken || (revents & kPollOut) != 0) {
-            add(EventLoop::kConnect, broken);
+        // Windows may tell a refused connect by its hang-up alone, without writability.
+        if (broken || (revents & (kPollOut | kPollPeerClosed)) != 0) {
+            add(EventLoop::kConnect, broken || (revents & kPollOut) == 0);
             add(EventLoop::kWrite);
         }
         return result;

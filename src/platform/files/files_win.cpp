@@ -15,6 +15,8 @@ namespace rennlupe::platform {
 namespace {
 
 constexpr int kTemporaryAttempts = 100;
+constexpr int kReplaceAttempts = 10;
+constexpr DWORD kReplacePauseMilliseconds = 25;
 
 // A path that is no valid UTF-8 names no file.
 std::wstring wide(const std::string& utf8) {
@@ -172,10 +174,16 @@ std::string SystemFiles::resolveLinks(const std::string& path) const {
     return path;
 }
 
+// The read-only attribute, then the access list: opening for writing changes
+// nothing. A file another program holds open is still the user's to write.
 bool SystemFiles::isWritableFile(const std::string& path) const {
     const DWORD attributes = attributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return false;
+    }
+    const Handle file = openFile(path, GENERIC_WRITE, OPEN_EXISTING);
+    return file.valid() || ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 // Access lists decide, so the folder is asked by creating a file that goes when closed.
@@ -249,9 +257,23 @@ bool SystemFiles::copyPermissions(const std::string& from, const std::string& to
     return ::SetFileAttributesW(wide(to).c_str(), kept == 0 ? FILE_ATTRIBUTE_NORMAL : kept) != 0;
 }
 
+// A virus scanner or indexer that has the old file open without sharing its
+// deletion makes the replace fail for a moment: it is tried again, up to 0.25 s.
 bool SystemFiles::rename(const std::string& from, const std::string& to) {
-    return ::MoveFileExW(wide(from).c_str(), wide(to).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const std::wstring source = wide(from);
+    const std::wstring target = wide(to);
+    for (int attempt = 0; attempt < kReplaceAttempts; ++attempt) {
+        if (::MoveFileExW(source.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) {
+            return false;
+        }
+        ::Sleep(kReplacePauseMilliseconds);
+    }
+    return false;
 }
 
 bool SystemFiles::remove(const std::string& path) {

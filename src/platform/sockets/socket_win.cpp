@@ -247,19 +247,23 @@ std::string formatIPv4(std::uint32_t address) {
     return text.data();
 }
 
+// The adapters' list may grow between asking its size and reading it: asked again.
 std::vector<std::uint32_t> ownIPv4Addresses() {
     std::vector<std::uint32_t> addresses{0x7F000001};
-    ULONG size = 0;
-    if (::GetAdaptersAddresses(AF_INET, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST, nullptr,
-                               nullptr, &size) != ERROR_BUFFER_OVERFLOW) {
+    constexpr ULONG kFlags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST;
+    ULONG size = 16 * 1024;
+    std::vector<std::uint8_t> buffer;
+    ULONG result = ERROR_BUFFER_OVERFLOW;
+    for (int attempt = 0; attempt < 3 && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
+        buffer.resize(size);
+        result =
+            ::GetAdaptersAddresses(AF_INET, kFlags, nullptr,
+                                   reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
+    }
+    if (result != NO_ERROR) {
         return addresses;
     }
-    std::vector<std::uint8_t> buffer(size);
-    auto* list = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-    if (::GetAdaptersAddresses(AF_INET, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST, nullptr,
-                               list, &size) != NO_ERROR) {
-        return addresses;
-    }
+    const auto* list = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(buffer.data());
     for (const auto* adapter = list; adapter != nullptr; adapter = adapter->Next) {
         for (const auto* unicast = adapter->FirstUnicastAddress; unicast != nullptr;
              unicast = unicast->Next) {

@@ -19,12 +19,13 @@ UINT windowsCodePage(CodePage page) {
 }
 
 // One character of the page, or nothing. Windows gives the bytes a page leaves
-// undefined as C1 controls (cp1252's 0x81 as U+0081); they count as not held.
+// undefined as C1 controls (cp1252's 0x81 as U+0081) or private-use characters
+// (cp1253's 0xAA); they count as not held, as iconv says.
 std::optional<wchar_t> character(std::string_view bytes, UINT codePage) {
     wchar_t out = 0;
     const int count = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(),
                                             static_cast<int>(bytes.size()), &out, 1);
-    if (count != 1 || (out >= 0x80 && out <= 0x9F)) {
+    if (count != 1 || (out >= 0x80 && out <= 0x9F) || (out >= 0xE000 && out <= 0xF8FF)) {
         return std::nullopt;
     }
     return out;

@@ -24,10 +24,14 @@ std::string utf8FromWide(std::wstring_view wide) {
         return {};
     }
     const int size = static_cast<int>(wide.size());
-    const int length =
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length = ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), size,
+                                             nullptr, 0, nullptr, nullptr);
+    if (length <= 0) {
+        return {};
+    }
     std::string utf8(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), size, utf8.data(), length,
+                          nullptr, nullptr);
     return utf8;
 }
 

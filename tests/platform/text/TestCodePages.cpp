@@ -12,8 +12,8 @@ namespace {
 using Case = std::tuple<CodePage, std::string, std::string>;  // page, bytes, UTF-8
 
 // Each page by a character of its own; in the double-byte pages a trail byte may be
-// '^' (0x5E) or '\' (0x5C). What a page lacks, or a pair cut off at the end, reads
-// as U+FFFD and the rest still reads.
+// '^' (0x5E) or '\' (0x5C). What a page lacks (Windows' tables give some such bytes
+// private-use characters), or a pair cut off at the end, reads as U+FFFD.
 TEST(CodePages, ReadEachPageIntoUtf8) {
     for (const auto& [page, bytes, text] :
          {Case{CodePage::Latin,
@@ -32,6 +32,7 @@ TEST(CodePages, ReadEachPageIntoUtf8) {
                "a\x81"
                "b",
                "a\uFFFDb"},
+          Case{CodePage::Greek, "\xAA!", "\uFFFD!"}, Case{CodePage::Baltic, "\xA1", "\uFFFD"},
           Case{CodePage::Japanese, "A\x83", "A\uFFFD"},
           Case{CodePage::Japanese,
                "\x83\x0A"
