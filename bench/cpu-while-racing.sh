@@ -4,6 +4,7 @@
 # position sets a second.
 # usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy]
 #   [--draw auto|game|screen|both] (auto: the game's buttons with today's game)
+#   [--windows WINDIR] (WINDIR/app/rennlupe.exe under Wine; wineserver's share is not counted)
 #   headless by default; --gui runs the window (under Xvfb when there is no
 #   display, whose own share is not counted); DIR defaults to build/release.
 set -eu
@@ -13,6 +14,7 @@ seconds=60
 build=build/release
 protocol=modern
 draw=auto
+windows=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --gui) gui=1; shift ;;
@@ -20,6 +22,7 @@ while [ $# -gt 0 ]; do
     --build) build=$2; shift 2 ;;
     --protocol) protocol=$2; shift 2 ;;
     --draw) draw=$2; shift 2 ;;
+    --windows) windows=$2; shift 2 ;;
     *) echo "usage: bench/cpu-while-racing.sh [--gui] [--seconds N] [--build DIR] [--protocol modern|legacy] [--draw D]" >&2; exit 2 ;;
   esac
 done
@@ -29,6 +32,7 @@ if [ -n "$gui" ] && [ -z "${DISPLAY:-}" ] && [ -z "${BENCH_UNDER_XVFB:-}" ]; the
     --gui --seconds "$seconds" --build "$build" --protocol "$protocol" --draw "$draw"
 fi
 program=$build/app/rennlupe
+[ -n "$windows" ] && program=$windows/app/rennlupe.exe
 sim=$build/tools/insim-sim/insim-sim
 [ -x "$program" ] && [ -x "$sim" ] || {
   echo "build $program and $sim first (cmake --preset release && cmake --build --preset release)" >&2
@@ -61,7 +65,9 @@ for ((i = 0; i < 200; i++)); do
 done
 front_end=(--headless)
 [ -n "$gui" ] && front_end=()
-(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./rennlupe "${front_end[@]}" --protocol "$protocol" --draw "$draw" --host "$game" \
+launch=(./rennlupe)
+[ -n "$windows" ] && launch=(wine ./rennlupe.exe) && export WINEDEBUG=-all
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb "${launch[@]}" "${front_end[@]}" --protocol "$protocol" --draw "$draw" --host "$game" \
   --recv-port "$recv_port" --connect > out.txt 2> err.txt) &
 app_pid=$!
 
