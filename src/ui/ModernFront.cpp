@@ -195,8 +195,8 @@ void ModernFront::showGaps() {
 
 void ModernFront::allowPanel(bool allowed) {
     m_panelAllowed = allowed;
+    m_panel.allow(allowed);
     if (!allowed) {
-        m_panel.close();
         afterPanel(SettingsPanel::Effect::None);  // the shift indicator as its light says
     }
 }

@@ -41,7 +41,7 @@ struct Spec {
 // In the area the game keeps clear (X 0..110, Y 30..170), in the order of their ClickIDs.
 constexpr std::uint8_t kTop = 60;
 constexpr std::uint8_t kRow = 5;
-constexpr std::array<Spec, SettingsPanel::kButtons> kSpecs = {{
+constexpr std::array<Spec, SettingsPanel::kPanelButtons> kSpecs = {{
     {Action::Title, 1, kTop, 22, "Rennlupe"},
     {Action::Close, 23, kTop, 5, "X"},
     {Action::TextLeft, 1, kTop + kRow, 10, "Text <"},
@@ -128,19 +128,32 @@ void SettingsPanel::linkUp(std::uint8_t overlayBase) {
     m_linked = true;
     m_open = false;
     m_cleared = false;
+    m_handleShown = false;
+    showHandle();
 }
 
 void SettingsPanel::linkDown() {
     m_linked = false;
     m_open = false;
+    m_handleShown = false;  // the game deletes a program's buttons with its link
+}
+
+void SettingsPanel::allow(bool allowed) {
+    if (!allowed) {
+        close();
+        hideHandle();
+    }
+    m_allowed = allowed;
+    showHandle();
 }
 
 void SettingsPanel::toggle() {
     if (m_open) {
         close();
-    } else if (m_linked) {
-        m_open = true;
+    } else if (m_linked && m_allowed) {
         m_cleared = false;
+        hideHandle();
+        m_open = true;
         sendAll();
     }
 }
@@ -154,20 +167,32 @@ void SettingsPanel::close() {
         insim10::IsBfn del;
         del.SubT = insim10::kBfnDelBtn;
         del.ClickID = m_first;
-        del.ClickMax = static_cast<std::uint8_t>(m_first + kButtons - 1);
+        del.ClickMax = static_cast<std::uint8_t>(m_first + kPanelButtons - 1);
         m_send(del.bytes());
     }
+    showHandle();
+}
+
+void SettingsPanel::userCleared() {
+    m_cleared = true;
+    m_handleShown = false;
 }
 
 void SettingsPanel::userRequested() {
     m_cleared = false;
     if (m_open) {
         sendAll();
+    } else {
+        showHandle();
     }
 }
 
 SettingsPanel::Effect SettingsPanel::click(std::uint8_t clickId) {
-    if (!m_open || clickId < m_first || clickId >= m_first + kButtons) {
+    if (!m_open && m_handleShown && clickId == handleId()) {
+        toggle();
+        return Effect::None;
+    }
+    if (!m_open || clickId < m_first || clickId >= m_first + kPanelButtons) {
         return Effect::None;
     }
     const Action action = kSpecs[clickId - m_first].action;
@@ -210,6 +235,35 @@ void SettingsPanel::sendAll() {
         btn.Text = insim10::encodeGameText(spec.text);
         m_send(btn.bytes());
     }
+}
+
+// Where the panel's title goes, so the panel opens over it.
+void SettingsPanel::showHandle() {
+    if (!m_linked || !m_allowed || m_open || m_cleared || m_handleShown) {
+        return;
+    }
+    insim10::IsBtn btn;
+    btn.ClickID = handleId();
+    btn.BStyle =
+        static_cast<std::uint8_t>(insim10::kIsbDark | insim10::kIsbcTitle | insim10::kIsbClick);
+    btn.L = kSpecs[0].left;
+    btn.T = kSpecs[0].top;
+    btn.W = kSpecs[0].width;
+    btn.H = kRow;
+    btn.Text = insim10::encodeGameText(kSpecs[0].text);
+    m_send(btn.bytes());
+    m_handleShown = true;
+}
+
+void SettingsPanel::hideHandle() {
+    if (!m_handleShown) {
+        return;
+    }
+    insim10::IsBfn del;
+    del.SubT = insim10::kBfnDelBtn;
+    del.ClickID = handleId();
+    m_send(del.bytes());
+    m_handleShown = false;
 }
 
 }  // namespace rennlupe::ui

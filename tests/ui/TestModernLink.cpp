@@ -176,7 +176,9 @@ TEST_F(TodaysMainWindow, TheHandshakeAsksForTheRaceAndKeepsTheLinkAlive) {
     ASSERT_TRUE(support::runUntil(loop, [&] { return form.cmdConnect.caption() == "Disconnect"; }));
     EXPECT_EQ(status() + "|" + form.StatusBar.PanelText(2),
               "Connected to LFS S3 0.8A|Connected: S3 0.8A");
-    EXPECT_EQ(received(), (std::vector<std::string>{"tiny14", "tiny7", "tiny19", "small2"}));
+    // The requests for the race, then the settings panel's handle.
+    EXPECT_EQ(received(),
+              (std::vector<std::string>{"tiny14", "tiny7", "tiny19", "small2", "btn217"}));
     answer(tiny(0));  // the game's keep-alive is answered at once
     ASSERT_TRUE(support::runUntil(loop, [&] { return !game.quiet(); }));
     EXPECT_EQ(game.receive(), tiny(0));
@@ -327,7 +329,7 @@ TEST_F(TodaysMainWindow, TheLinesAreTheGamesButtonsSentOnlyWhenTheyChange) {
     EXPECT_TRUE(sent("V - 00:02:000\rH - 00:00:100").empty());
     answer({2, 42, 0, 3, 0, 0, 0, 0});
     support::pumpRounds(loop, 20);
-    EXPECT_EQ(received(), (std::vector<std::string>{"btn200", "btn201"}));
+    EXPECT_EQ(received(), (std::vector<std::string>{"btn200", "btn201", "btn217"}));
     form.cmdConnect.click();
     EXPECT_EQ(received(), (std::vector<std::string>{"bfn1", "tiny2"}));
 }
@@ -352,7 +354,7 @@ TEST_F(TodaysMainWindow, ThePanelInTheGameMovesTheLinesAndSavesThem) {
     EXPECT_EQ(next(), (std::vector<std::string>{"btn200", "btn201"}));
     answer(chat(1, "Anna : ", "!rl"));  // not the prefix: the game would not send it so
     answer(chat(2, "^7Anna ^7: ", "^8!RL"));
-    std::vector<std::string> panel;
+    std::vector<std::string> panel{"bfn0"};  // the handle goes
     for (int id = 203; id <= 216; ++id) {
         panel.push_back("btn" + std::to_string(id));
     }
@@ -366,11 +368,14 @@ TEST_F(TodaysMainWindow, ThePanelInTheGameMovesTheLinesAndSavesThem) {
     answer({2, 42, 0, 2, 0, 0, 0, 0});  // SHIFT+B, then back: the open panel returns
     answer({2, 42, 0, 3, 0, 0, 0, 0});
     const auto back = next();
-    EXPECT_EQ(std::vector<std::string>(back.begin() + 2, back.end()), panel);
+    EXPECT_EQ(std::vector<std::string>(back.begin() + 2, back.end()),
+              std::vector<std::string>(panel.begin() + 1, panel.end()));
     answer({2, 46, 1, 0, 209, 0, 1, 0});  // "Shift <": the indicator shows while the panel is open
     EXPECT_EQ(next(), std::vector<std::string>{"btn202"});
-    answer({2, 46, 1, 0, 204, 0, 1, 0});  // "X": the panel's buttons, then the indicator's
-    EXPECT_EQ(next(), (std::vector<std::string>{"bfn0", "bfn0"}));
+    answer({2, 46, 1, 0, 204, 0, 1, 0});  // "X": the panel's buttons, the handle, the indicator
+    EXPECT_EQ(next(), (std::vector<std::string>{"bfn0", "btn217", "bfn0"}));
+    answer({2, 46, 1, 0, 217, 0, 1, 0});  // the handle opens the panel again
+    EXPECT_EQ(next(), panel);
 }
 
 TEST_F(TodaysMainWindow, TheOldGenerationNeverSendsAButton) {

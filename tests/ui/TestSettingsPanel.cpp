@@ -36,7 +36,7 @@ protected:
 // Each button's click moves one slider by its step, clamped to the slider's range.
 TEST_F(Panel, EachClickMovesItsSlider) {
     panel.toggle();
-    ASSERT_EQ(sent.size(), SettingsPanel::kButtons);
+    ASSERT_EQ(sent.size(), SettingsPanel::kButtons + 1);  // the handle, its deletion, the panel
     using Effect = SettingsPanel::Effect;
     for (const auto& [id, from, slider, to, effect] :
          std::vector<std::tuple<int, int, std::size_t, int, Effect>>{
@@ -56,7 +56,7 @@ TEST_F(Panel, EachClickMovesItsSlider) {
              {214, 65000, 2, 0, Effect::Text},
              {215, 22, 3, 20, Effect::Text},
              {216, 99, 3, 100, Effect::Text},
-             {217, 500, 0, 500, Effect::None},  // past the panel
+             {217, 500, 0, 500, Effect::None},  // the handle's, hidden while the panel is open
              {202, 500, 0, 500, Effect::None}}) {
         sliders[slider].setValue(from);
         EXPECT_EQ(panel.click(static_cast<std::uint8_t>(id)), effect) << id;
@@ -64,8 +64,36 @@ TEST_F(Panel, EachClickMovesItsSlider) {
     }
     sent.clear();
     EXPECT_EQ(panel.click(204), SettingsPanel::Effect::Closed);
-    EXPECT_EQ(sent, (std::vector<Bytes>{{2, 42, 0, 0, 0, 203, 216, 0}}));  // BFN_DEL_BTN 203..216
+    ASSERT_EQ(sent.size(), 2U);
+    EXPECT_EQ(sent[0], (Bytes{2, 42, 0, 0, 0, 203, 216, 0}));  // BFN_DEL_BTN 203..216
+    EXPECT_EQ(sent[1][4], 217);                                // the handle again
     EXPECT_EQ(panel.click(205), SettingsPanel::Effect::None);
+}
+
+// While the panel is closed its handle (ClickID 217, where the title goes) shows and opens
+// it; SHIFT+B and a front end that draws no buttons take it away.
+TEST_F(Panel, TheHandleOpensThePanelAndShowsWhileItIsClosed) {
+    ASSERT_EQ(sent.size(), 1U);
+    // Size | Type 45 | ReqI 1 | UCID 0 | ClickID | Inst 0 | BStyle dark+click+title | 0 | L T W H
+    EXPECT_EQ(Bytes(sent[0].begin(), sent[0].begin() + 12),
+              (Bytes{6, 45, 1, 0, 217, 0, 0x29, 0, 1, 60, 22, 5}));
+    sent.clear();
+    EXPECT_EQ(panel.click(217), SettingsPanel::Effect::None);
+    EXPECT_TRUE(panel.isOpen());
+    ASSERT_EQ(sent.size(), SettingsPanel::kButtons);
+    EXPECT_EQ(sent[0], (Bytes{2, 42, 0, 0, 0, 217, 0, 0}));  // BFN_DEL_BTN 217
+    panel.close();
+    panel.userCleared();
+    sent.clear();
+    panel.userRequested();
+    panel.allow(false);
+    panel.toggle();
+    panel.allow(true);
+    std::vector<int> ids;
+    for (const Bytes& packet : sent) {
+        ids.push_back(packet[1] == 45 ? packet[4] : -packet[5]);
+    }
+    EXPECT_EQ(ids, (std::vector<int>{217, -217, 217}));
 }
 
 // The palette's steps are colours the game shows differently.
@@ -79,13 +107,13 @@ TEST_F(Panel, ThePaletteGivesDistinctGameColours) {
     EXPECT_EQ(seen.size(), SettingsPanel::kColours.size());
 }
 
-// Cleared by the user, the panel comes back on request only if it was open.
+// Cleared by the user, the open panel comes back on request.
 TEST_F(Panel, DrawsClickableButtonsInTheClearAreaAndKeepsWithinTheClickIds) {
-    panel.userCleared();
-    panel.userRequested();
-    EXPECT_TRUE(sent.empty());
     panel.toggle();
-    ASSERT_EQ(sent.size(), SettingsPanel::kButtons);
+    panel.userCleared();
+    sent.clear();
+    panel.userRequested();
+    ASSERT_EQ(sent.size(), SettingsPanel::kPanelButtons);
     // Size | Type 45 | ReqI 1 | UCID 0 | ClickID | Inst 0 | BStyle | TypeIn 0 | L T W H | text
     EXPECT_EQ(Bytes(sent[0].begin(), sent[0].begin() + 12),
               (Bytes{6, 45, 1, 0, 203, 0, 0x21, 0, 1, 60, 22, 5}));
@@ -97,7 +125,7 @@ TEST_F(Panel, DrawsClickableButtonsInTheClearAreaAndKeepsWithinTheClickIds) {
         EXPECT_TRUE(btn[8] + btn[10] <= 110 && btn[9] >= 30 && btn[9] + btn[11] <= 170);
     }
     for (const auto& [base, first] :
-         std::vector<std::tuple<int, int>>{{0, 3}, {223, 226}, {224, 210}, {237, 223}}) {
+         std::vector<std::tuple<int, int>>{{0, 3}, {222, 225}, {223, 208}, {237, 222}}) {
         EXPECT_EQ(SettingsPanel::firstId(static_cast<std::uint8_t>(base)), first) << base;
     }
 }

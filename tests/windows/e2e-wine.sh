@@ -25,9 +25,10 @@ printf '[Positionen]\r\nX position=500\r\n' > "$work/rennlupe.ini"
 game_port=$("$sim" --free-port)
 recv_port=$("$sim" --free-port)
 
-# 206 is "Text >" of the panel (ClickID base 200 + 6): two clicks, 10 pixels each.
-"$sim" --port "$game_port" --cars 16 --rate 10 --type 3:!rl --click 4:206 --click 4.5:206 \
-  --run-for 60 > "$work/sim.txt" 2>&1 &
+# The handle (ClickID 217) opens the panel, "Text >" (206) moves the lines twice by 10
+# pixels, "!rl" in the chat closes it and the handle returns.
+"$sim" --port "$game_port" --cars 16 --rate 10 --click 3:217 --click 4:206 --click 4.5:206 \
+  --type 5.5:!rl --run-for 60 > "$work/sim.txt" 2>&1 &
 sim_pid=$!
 expect_in "$work/sim.txt" "listening" 20
 (cd "$work" && exec "$wine" ./rennlupe.exe --headless --connect --game-port "$game_port" \
@@ -44,6 +45,13 @@ for key in "X position" "Y position" Farbe $'Gr\xf6\xdfe' "Grafik X" "Grafik Y";
   LC_ALL=C grep -qa "^$key=[0-9]*"$'\r$' "$work/rennlupe.ini" || fail "the clicks did not save $key"
 done
 expect_in "$work/out.txt" "^button: id=200 l=" 5
+expect_in "$work/sim.txt" "^user typed !rl" 10
+expect_in "$work/sim.txt" "^button: delete id=216" 5
+for ((i = 0; i < 100; i++)); do
+  [ "$(grep -c "^button: id=217 " "$work/sim.txt")" -ge 2 ] && break
+  sleep 0.05
+done
+[ "$i" -lt 100 ] || fail "the handle did not come back when the panel closed"
 
 # Ctrl-C: Wine turns SIGINT to the program's process into the console's CTRL_C_EVENT.
 program=$(pgrep -f "rennlupe.exe --headless --connect --game-port $game_port" | head -1)
