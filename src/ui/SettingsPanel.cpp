@@ -101,6 +101,28 @@ int nextColour(int value, bool up) {
     return next != colours.begin() ? *(next - 1) : colours.back();
 }
 
+// A dark button at the spec's place: the panel's own, or its handle on the title's place.
+insim10::IsBtn buttonAt(const Spec& spec, std::uint8_t clickId, int style) {
+    insim10::IsBtn btn;
+    btn.ClickID = clickId;
+    btn.BStyle = static_cast<std::uint8_t>(insim10::kIsbDark | style);
+    btn.L = spec.left;
+    btn.T = spec.top;
+    btn.W = spec.width;
+    btn.H = kRow;
+    btn.Text = insim10::encodeGameText(spec.text);
+    return btn;
+}
+
+// BFN_DEL_BTN of the ClickIDs first to last; last 0: the first alone.
+insim10::IsBfn deletion(std::uint8_t first, std::uint8_t last = 0) {
+    insim10::IsBfn del;
+    del.SubT = insim10::kBfnDelBtn;
+    del.ClickID = first;
+    del.ClickMax = last;
+    return del;
+}
+
 }  // namespace
 
 std::uint8_t SettingsPanel::firstId(std::uint8_t overlayBase) {
@@ -164,11 +186,7 @@ void SettingsPanel::close() {
     }
     m_open = false;
     if (!m_cleared) {
-        insim10::IsBfn del;
-        del.SubT = insim10::kBfnDelBtn;
-        del.ClickID = m_first;
-        del.ClickMax = static_cast<std::uint8_t>(m_first + kPanelButtons - 1);
-        m_send(del.bytes());
+        m_send(deletion(m_first, static_cast<std::uint8_t>(m_first + kPanelButtons - 1)).bytes());
     }
     showHandle();
 }
@@ -221,19 +239,12 @@ void SettingsPanel::sendAll() {
     for (std::size_t i = 0; i < kSpecs.size(); ++i) {
         const Spec& spec = kSpecs[i];
         const bool title = spec.action == Action::Title;
-        const std::uint8_t colour = title                          ? insim10::kIsbcTitle
-                                    : spec.action == Action::Close ? insim10::kIsbcCancel
-                                                                   : insim10::kIsbcSelected;
-        insim10::IsBtn btn;
-        btn.ClickID = static_cast<std::uint8_t>(m_first + i);
-        btn.BStyle = static_cast<std::uint8_t>(insim10::kIsbDark | colour |
-                                               (title ? 0 : insim10::kIsbClick));
-        btn.L = spec.left;
-        btn.T = spec.top;
-        btn.W = spec.width;
-        btn.H = kRow;
-        btn.Text = insim10::encodeGameText(spec.text);
-        m_send(btn.bytes());
+        const int colour = title                          ? insim10::kIsbcTitle
+                           : spec.action == Action::Close ? insim10::kIsbcCancel
+                                                          : insim10::kIsbcSelected;
+        m_send(buttonAt(spec, static_cast<std::uint8_t>(m_first + i),
+                        colour | (title ? 0 : insim10::kIsbClick))
+                   .bytes());
     }
 }
 
@@ -242,16 +253,7 @@ void SettingsPanel::showHandle() {
     if (!m_linked || !m_allowed || m_open || m_cleared || m_handleShown) {
         return;
     }
-    insim10::IsBtn btn;
-    btn.ClickID = handleId();
-    btn.BStyle =
-        static_cast<std::uint8_t>(insim10::kIsbDark | insim10::kIsbcTitle | insim10::kIsbClick);
-    btn.L = kSpecs[0].left;
-    btn.T = kSpecs[0].top;
-    btn.W = kSpecs[0].width;
-    btn.H = kRow;
-    btn.Text = insim10::encodeGameText(kSpecs[0].text);
-    m_send(btn.bytes());
+    m_send(buttonAt(kSpecs[0], handleId(), insim10::kIsbcTitle | insim10::kIsbClick).bytes());
     m_handleShown = true;
 }
 
@@ -259,10 +261,7 @@ void SettingsPanel::hideHandle() {
     if (!m_handleShown) {
         return;
     }
-    insim10::IsBfn del;
-    del.SubT = insim10::kBfnDelBtn;
-    del.ClickID = handleId();
-    m_send(del.bytes());
+    m_send(deletion(handleId()).bytes());
     m_handleShown = false;
 }
 

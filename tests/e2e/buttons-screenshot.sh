@@ -9,11 +9,10 @@ output=$3
 
 . "$(dirname "$0")/harness.sh"
 need_screen_tools
-cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # Text at 960,432 of the game's 1920 x 1080 screen, 36 pixels, colour 65000 (nearest: ^3
 # yellow): buttons at L 100, T 80, H 7 of the grid, the second line at T 87.
-printf '[Positionen]\r\nX position=960\r\nY position=432\r\nFarbe=65000\r\nGr\xf6\xdfe=36\r\nGrafik X=600\r\nGrafik Y=432\r\n' \
-  > "$work/rennlupe.ini"
+place_program "$program" "X position=960" "Y position=432" "Farbe=65000" $'Gr\xf6\xdfe=36' \
+  "Grafik X=600" "Grafik Y=432"
 
 "$sim" --bind "$address" --protocol modern --screen --cars 16 --rate 10 --view-every 1.5 \
   > "$work/sim.txt" 2>&1 &

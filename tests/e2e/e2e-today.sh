@@ -69,7 +69,7 @@ compare_gaps() {
 }
 
 recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"
-cp "$program" "$(dirname "$program")"/*.jpg "$work/"
+place_program "$program"
 chmod 755 "$work" "$work/rennlupe"
 
 case "$scenario" in

@@ -20,7 +20,7 @@ expect_line() {
 
 recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"
 
-cp "$program" "$(dirname "$program")"/*.jpg "$work/"
+place_program "$program"
 chmod 755 "$work" "$work/rennlupe"
 
 case "$scenario" in

@@ -20,6 +20,16 @@ need_screen_tools() {
   done
 }
 
+# The program (and its pictures) copied into the work folder, where it keeps its settings;
+# with a second argument, "[Positionen]" lines (key=value, one per argument after it) first.
+place_program() {
+  cp "$1" "$(dirname "$1")"/*.jpg "$work/"
+  shift
+  [ $# -gt 0 ] && printf '[Positionen]\r\n' > "$work/rennlupe.ini" &&
+    printf '%s\r\n' "$@" >> "$work/rennlupe.ini"
+  return 0
+}
+
 fail() {
   echo "FAILED: $*"
   echo "--- program output"; cat "$work/out.txt" 2>/dev/null

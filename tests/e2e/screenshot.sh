@@ -10,10 +10,9 @@ output=$3
 
 . "$(dirname "$0")/harness.sh"
 need_screen_tools
-cp "$program" "$(dirname "$program")"/*.jpg "$work/"
 # Text at 560,300 in colour 65000 (0xFDE8: red E8, green FD), 28 pixels; picture at 560,160.
-printf '[Positionen]\r\nX position=560\r\nY position=300\r\nFarbe=65000\r\nGr\xf6\xdfe=28\r\nGrafik X=560\r\nGrafik Y=160\r\n' \
-  > "$work/rennlupe.ini"
+place_program "$program" "X position=560" "Y position=300" "Farbe=65000" $'Gr\xf6\xdfe=28' \
+  "Grafik X=560" "Grafik Y=160"
 
 start_sim
 recv_port=$("$sim" --bind 0.0.0.0 --free-port) || fail "no free receive port"

@@ -1,9 +1,9 @@
 #include "MainWindowTest.h"
+#include "support/underWine.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -108,7 +108,7 @@ TEST_F(OldMainWindow, TheVersionReplyConnectsAndSilenceDropsTheLink) {
 
 // Another sender on loopback neither connects, counts cars nor keeps the link alive.
 TEST_F(OldMainWindow, AStrangersDatagramsAreDroppedAndCounted) {
-    if (std::getenv("RENNLUPE_UNDER_WINE") != nullptr) {
+    if (support::underWine()) {
         GTEST_SKIP() << "Wine does not send from a second loopback address";
     }
     connected();

@@ -20,8 +20,7 @@ export WINEDEBUG=-all
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-rennlupe}
 started=$(date +%s.%N)
 
-cp "$exe" "$(dirname "$exe")"/*.jpg "$work/"
-printf '[Positionen]\r\nX position=500\r\n' > "$work/rennlupe.ini"
+place_program "$exe" "X position=500"
 game_port=$("$sim" --free-port)
 recv_port=$("$sim" --free-port)
 

@@ -1,11 +1,11 @@
 #include "platform/eventloop/PollLoop.h"
 
 #include "QuitRequests.h"
+#include "support/underWine.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <vector>
 
 namespace rennlupe::platform {
@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 // checked before the wait would sleep through it. They reach the handler as
 // SIGINT (2) and SIGTERM (15) on every system.
 TEST(PollLoop, QuitRequestsEndTheWaitAndReachTheHandler) {
-    if (std::getenv("RENNLUPE_UNDER_WINE") != nullptr) {
+    if (support::underWine()) {
         GTEST_SKIP() << "Wine raises a console's Ctrl-C only on a SIGINT from outside; "
                         "the end-to-end test under Wine sends it";
     }

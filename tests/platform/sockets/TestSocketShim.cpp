@@ -1,11 +1,11 @@
 #include "platform/sockets/socket.h"
+#include "support/underWine.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -52,7 +52,7 @@ TEST(SocketShim, RealFailuresCarryWindowsSocketsNumbers) {
     const NativeSocket second = openSocket(kSocketDatagram, 17);
     // Wine lets a datagram socket bind a taken port, or an address that is not
     // the machine's (192.0.2.1); Windows and Linux refuse both.
-    if (std::getenv("RENNLUPE_UNDER_WINE") == nullptr) {
+    if (!support::underWine()) {
         EXPECT_EQ(errorAfter(bindSocket(second, taken) == -1), 10048);
         EXPECT_EQ(errorAfter(bindSocket(second, {0xC0000201, 0}) == -1), 10049);
     }
